@@ -1,0 +1,173 @@
+#include "controls/grid.h"
+
+#include <limits>
+#include <utility>
+
+#include "controls/failures.h"
+
+namespace velmora {
+
+void StringGrid::setRowCount(int rows)
+{
+    if (rows < 0 || rows == rows_) return;
+    for (Column& c : columns_) {
+        if (rows < rows_) {
+            for (int r = rows; r < rows_; ++r) c.liveBytes -= c.spans[r].length;
+        }
+        c.spans.resize(static_cast<std::size_t>(rows));
+        c.spans.shrink_to_fit();
+        if (c.liveBytes * 2 < c.text.size()) compact(c);
+    }
+    rows_ = rows;
+    ++shapeRevision_;
+}
+
+int StringGrid::addColumn(std::string header, bool readOnly)
+{
+    Column c;
+    c.header = std::move(header);
+    c.readOnly = readOnly;
+    c.spans.resize(static_cast<std::size_t>(rows_));
+    columns_.push_back(std::move(c));
+    ++shapeRevision_;
+    return columnCount() - 1;
+}
+
+void StringGrid::removeColumn(int col)
+{
+    checkColumn(col);
+    columns_.erase(columns_.begin() + col);
+    ++shapeRevision_;
+}
+
+void StringGrid::moveColumn(int from, int to)
+{
+    checkColumn(from);
+    checkColumn(to);
+    if (from == to) return;
+    Column moved = std::move(columns_[from]);
+    columns_.erase(columns_.begin() + from);
+    columns_.insert(columns_.begin() + to, std::move(moved));
+    ++shapeRevision_;
+}
+
+void StringGrid::removeAllColumns()
+{
+    // From the last to the first, as the grid removes them.
+    while (!columns_.empty()) columns_.pop_back();
+    ++shapeRevision_;
+}
+
+const std::string& StringGrid::header(int col) const
+{
+    checkColumn(col);
+    return columns_[col].header;
+}
+
+void StringGrid::setHeader(int col, std::string text)
+{
+    checkColumn(col);
+    columns_[col].header = std::move(text);
+    ++shapeRevision_;
+}
+
+bool StringGrid::readOnly(int col) const
+{
+    checkColumn(col);
+    return columns_[col].readOnly;
+}
+
+void StringGrid::setReadOnly(int col, bool readOnly)
+{
+    checkColumn(col);
+    columns_[col].readOnly = readOnly;
+    ++shapeRevision_;
+}
+
+int StringGrid::width(int col) const
+{
+    checkColumn(col);
+    return columns_[col].width;
+}
+
+void StringGrid::setWidth(int col, int width)
+{
+    checkColumn(col);
+    columns_[col].width = width;
+    ++shapeRevision_;
+}
+
+std::string_view StringGrid::cell(int col, int row) const
+{
+    checkCell(col, row);
+    const Column& c = columns_[col];
+    const Span s = c.spans[row];
+    return std::string_view(c.text).substr(s.offset, s.length);
+}
+
+void StringGrid::setCell(int col, int row, std::string_view text)
+{
+    checkCell(col, row);
+    Column& c = columns_[col];
+    Span& s = c.spans[row];
+    if (text.size() > std::numeric_limits<std::uint32_t>::max()) throw OutOfMemoryError();
+    c.liveBytes -= s.length;
+    if (text.size() <= s.length) {
+        // Shorter or equal texts overwrite in place.
+        c.text.replace(s.offset, text.size(), text);
+        c.liveBytes += text.size();
+        s.length = static_cast<std::uint32_t>(text.size());
+    } else {
+        if (c.text.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) {
+            compact(c);
+            if (c.text.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) throw OutOfMemoryError();
+        }
+        s.offset = static_cast<std::uint32_t>(c.text.size());
+        s.length = static_cast<std::uint32_t>(text.size());
+        c.text.append(text);
+        c.liveBytes += text.size();
+        if (c.text.size() > 4096 && c.liveBytes * 2 < c.text.size()) compact(c);
+    }
+    ++contentRevision_;
+}
+
+void StringGrid::reserveText(int col, std::size_t bytes)
+{
+    checkColumn(col);
+    columns_[col].text.reserve(bytes);
+}
+
+void StringGrid::swap(StringGrid& other) noexcept
+{
+    std::swap(rows_, other.rows_);
+    columns_.swap(other.columns_);
+    std::swap(currentRow, other.currentRow);
+    std::swap(currentCol, other.currentCol);
+    ++shapeRevision_;
+    ++other.shapeRevision_;
+}
+
+void StringGrid::checkColumn(int col) const
+{
+    if (col < 0 || col >= columnCount()) throwColumnIndex(col);
+}
+
+void StringGrid::checkCell(int col, int row) const
+{
+    checkColumn(col);
+    if (row < 0 || row >= rows_) throwRowIndex(row);
+}
+
+void StringGrid::compact(Column& column)
+{
+    std::string text;
+    text.reserve(column.liveBytes);
+    for (Span& s : column.spans) {
+        const std::uint32_t offset = static_cast<std::uint32_t>(text.size());
+        text.append(column.text, s.offset, s.length);
+        s.offset = offset;
+    }
+    column.text = std::move(text);
+}
+
+}  // namespace velmora

@@ -1,0 +1,255 @@
+#include "table/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <limits>
+
+#include "controls/failures.h"
+
+namespace velmora {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    std::size_t end = n;
+    while (end > i && text[end - 1] == ' ') --end;
+
+    // Copy the accepted characters into a small buffer in the form
+    // from_chars reads: '.' as separator, no '+'.
+    char buf[400];
+    std::size_t len = 0;
+    bool negative = false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int digits = 0;
+    bool separatorSeen = false;
+    int significantStart = -1;  // decimal position of the first nonzero digit
+    int intDigits = 0;
+    int leadingFractionZeros = 0;
+    for (; i < end; ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            ++digits;
+            if (!separatorSeen) ++intDigits;
+            if (c != '0' && significantStart < 0) significantStart = digits;
+            if (separatorSeen && significantStart < 0) ++leadingFractionZeros;
+        } else if (c == decimalSeparator && !separatorSeen) {
+            separatorSeen = true;
+        } else {
+            break;
+        }
+        if (len + 1 >= sizeof(buf)) {
+            // Very long mantissas: the further digits cannot change the
+            // double beyond what 400 digits give, except for their count.
+            if (!separatorSeen) return std::nullopt;
+            continue;
+        }
+        buf[len++] = c == decimalSeparator ? '.' : c;
+    }
+    if (digits == 0) return std::nullopt;
+    long long exponent = 0;
+    if (i < end && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool expNegative = false;
+        if (i < end && (text[i] == '+' || text[i] == '-')) {
+            expNegative = text[i] == '-';
+            ++i;
+        }
+        if (i >= end || !isDigit(text[i])) return std::nullopt;
+        for (; i < end && isDigit(text[i]); ++i) {
+            if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (expNegative) exponent = -exponent;
+    }
+    if (i != end) return std::nullopt;
+    if (significantStart < 0) return negative ? -0.0 : 0.0;
+
+    len += static_cast<std::size_t>(std::snprintf(buf + len, sizeof(buf) - len, "e%lld", exponent));
+    double value = 0.0;
+    const auto result = std::from_chars(buf, buf + len, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Decimal magnitude of the number: above the range is not a value,
+        // below it is zero.
+        const long long magnitude = exponent + (intDigits > 0 ? intDigits : -leadingFractionZeros);
+        if (magnitude > 0) return std::nullopt;
+        value = 0.0;
+    } else if (result.ec != std::errc() || result.ptr != buf + len) {
+        return std::nullopt;
+    }
+    if (std::isinf(value)) return std::nullopt;
+    return negative ? -value : value;
+}
+
+double StrToFloat(std::string_view text, char decimalSeparator)
+{
+    const auto v = tryParseFloat(text, decimalSeparator);
+    if (!v) throwNotAFloat(std::string(text));
+    return *v;
+}
+
+int StrToInt(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    std::size_t end = text.size();
+    while (end > i && text[end - 1] == ' ') --end;
+    bool negative = false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i >= end) throwNotAnInteger(std::string(text));
+    long long value = 0;
+    for (; i < end; ++i) {
+        if (!isDigit(text[i])) throwNotAnInteger(std::string(text));
+        value = value * 10 + (text[i] - '0');
+        if (value > 2147483648LL) throwNotAnInteger(std::string(text));
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        throwNotAnInteger(std::string(text));
+    return static_cast<int>(value);
+}
+
+std::string FloatToStr(double value, char decimalSeparator)
+{
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (value == 0.0) return "0";
+
+    // 15 significant digits, rounded to nearest.
+    char buf[64];
+    const auto written = std::to_chars(buf, buf + sizeof(buf) - 1, value, std::chars_format::scientific, 14);
+    *written.ptr = '\0';
+    // buf: [-]d.ddddddddddddddde[+-]xx
+    const char* p = buf;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    char digits[16];
+    int count = 0;
+    digits[count++] = *p++;
+    if (*p == '.') ++p;
+    while (isDigit(*p) && count < 15) digits[count++] = *p++;
+    while (*p && *p != 'e') ++p;
+    const int exp10 = std::atoi(p + 1);  // value = d.ddd * 10^exp10
+    while (count > 1 && digits[count - 1] == '0') --count;
+
+    // Decimal exponent in the 0.ddd * 10^e sense.
+    const int e = exp10 + 1;
+    std::string out;
+    if (negative) out += '-';
+    if (e >= -3 && e <= 15) {
+        if (e <= 0) {
+            out += '0';
+            out += decimalSeparator;
+            out.append(static_cast<std::size_t>(-e), '0');
+            out.append(digits, static_cast<std::size_t>(count));
+        } else if (count <= e) {
+            out.append(digits, static_cast<std::size_t>(count));
+            out.append(static_cast<std::size_t>(e - count), '0');
+        } else {
+            out.append(digits, static_cast<std::size_t>(e));
+            out += decimalSeparator;
+            out.append(digits + e, static_cast<std::size_t>(count - e));
+        }
+    } else {
+        out += digits[0];
+        if (count > 1) {
+            out += decimalSeparator;
+            out.append(digits + 1, static_cast<std::size_t>(count - 1));
+        }
+        out += 'E';
+        out += std::to_string(exp10);
+    }
+    return out;
+}
+
+std::string IntToStr(long long value) { return std::to_string(value); }
+
+double ArrotondaNumero(double Numero, int Decimali)
+{
+    double factor = 1.0;
+    for (int i = 1; i <= Decimali; ++i) factor *= 10.0;
+    const double shifted = Numero * factor + 0.5;
+    if (std::fabs(shifted) < 1.0) return 0.0;
+    return std::trunc(shifted) / factor;
+}
+
+long long roundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+
+void partitionSort(double* keys, double* companions, int inizio, int fine)
+{
+    while (inizio < fine) {
+        const double pivot = keys[(inizio + fine) / 2];
+        int i = inizio;
+        int j = fine;
+        do {
+            while (keys[i] < pivot) ++i;
+            while (pivot < keys[j]) --j;
+            if (i <= j) {
+                std::swap(keys[i], keys[j]);
+                if (companions) std::swap(companions[i], companions[j]);
+                ++i;
+                --j;
+            }
+        } while (i <= j);
+        // The two parts are disjoint, so sorting the smaller one first and
+        // looping on the larger gives the same result with bounded depth.
+        if (j - inizio < fine - i) {
+            if (inizio < j) partitionSort(keys, companions, inizio, j);
+            inizio = i;
+        } else {
+            if (i < fine) partitionSort(keys, companions, i, fine);
+            fine = j;
+        }
+    }
+}
+
+void OrdinaVettoriAlgoritmoQuickSortReali(std::vector<double>& A, std::vector<double>& B, int InizioVettore,
+                                          int FineVettore)
+{
+    partitionSort(A.data(), B.data(), InizioVettore, FineVettore);
+}
+
+std::string CambiaCarattere(std::string_view Stringa, std::string_view Carattere_Attuale,
+                            std::string_view Carattere_Nuovo)
+{
+    // One character of the text, in UTF-8, is a lead byte and its
+    // continuation bytes.
+    auto charLength = [](unsigned char c) {
+        if (c < 0x80) return 1;
+        if ((c >> 5) == 0x6) return 2;
+        if ((c >> 4) == 0xE) return 3;
+        if ((c >> 3) == 0x1E) return 4;
+        return 1;
+    };
+    const bool single = !Carattere_Attuale.empty() &&
+                        static_cast<std::size_t>(charLength(static_cast<unsigned char>(Carattere_Attuale[0]))) ==
+                            Carattere_Attuale.size();
+    if (!single) return std::string(Stringa);
+    std::string out;
+    out.reserve(Stringa.size());
+    for (std::size_t i = 0; i < Stringa.size();) {
+        const std::size_t len = std::min<std::size_t>(charLength(static_cast<unsigned char>(Stringa[i])), Stringa.size() - i);
+        const std::string_view ch = Stringa.substr(i, len);
+        if (ch == Carattere_Attuale) out.append(Carattere_Nuovo);
+        else out.append(ch);
+        i += len;
+    }
+    return out;
+}
+
+}  // namespace velmora

@@ -1,0 +1,163 @@
+#include "table/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "controls/failures.h"
+
+namespace velmora {
+namespace {
+
+struct FormatCase {
+    double value;
+    const char* point;
+    const char* comma;
+};
+
+TEST(FloatToStr, GeneralNumberFormat)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const FormatCase cases[] = {
+        {0.0, "0", "0"},
+        {1.0, "1", "1"},
+        {-2.5, "-2.5", "-2,5"},
+        {0.0001, "0.0001", "0,0001"},
+        {0.00012345, "0.00012345", "0,00012345"},
+        {1e-5, "1E-5", "1E-5"},
+        {-1.25e-7, "-1.25E-7", "-1,25E-7"},
+        {1.5e20, "1.5E20", "1,5E20"},
+        {123456789012345.0, "123456789012345", "123456789012345"},
+        {1e15, "1E15", "1E15"},
+        {1234567890123456.0, "1.23456789012346E15", "1,23456789012346E15"},
+        {18.0 / 11.0, "1.63636363636364", "1,63636363636364"},
+        {2.0 / 3.0, "0.666666666666667", "0,666666666666667"},
+        {0.1 + 0.2, "0.3", "0,3"},
+        {1e12, "1000000000000", "1000000000000"},
+        {-1e12, "-1000000000000", "-1000000000000"},
+        {1e308, "1E308", "1E308"},
+        {5e-324, "4.94065645841247E-324", "4,94065645841247E-324"},
+        {nan, "NAN", "NAN"},
+        {inf, "INF", "INF"},
+        {-inf, "-INF", "-INF"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FloatToStr(c.value, '.'), c.point) << c.value;
+        EXPECT_EQ(FloatToStr(c.value, ','), c.comma) << c.value;
+    }
+}
+
+TEST(StrToFloat, AcceptedForms)
+{
+    const struct {
+        const char* text;
+        char separator;
+        double value;
+    } cases[] = {
+        {"1", '.', 1.0},         {"  -2.5  ", '.', -2.5}, {"+3", '.', 3.0},     {"1,5", ',', 1.5},
+        {".5", '.', 0.5},        {"5.", '.', 5.0},        {"1E3", '.', 1000.0}, {"1e-2", '.', 0.01},
+        {"2,5E+2", ',', 250.0},  {"1e-400", '.', 0.0},    {"0.000", '.', 0.0},  {"123456789012345", '.', 123456789012345.0},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(StrToFloat(c.text, c.separator), c.value) << c.text;
+}
+
+TEST(StrToFloat, RejectedFormsGiveTheMessage)
+{
+    const struct {
+        const char* text;
+        char separator;
+    } cases[] = {
+        {"", '.'},      {" ", '.'},     {"1,000.5", '.'}, {"1.000,5", ','}, {"1.5", ','}, {"1,5", '.'},
+        {"1\t", '.'},   {"\t1", '.'},   {"1..2", '.'},    {"1.2.3", '.'},   {".", '.'},   {"-", '.'},
+        {"1e", '.'},    {"1e+", '.'},   {"e5", '.'},      {"1 2", '.'},     {"abc", '.'}, {"NAN", '.'},
+        {"INF", '.'},   {"1e400", '.'}, {"0x10", '.'},    {"1_000", '.'},   {"--1", '.'}, {"1-", '.'},
+    };
+    for (const auto& c : cases) {
+        try {
+            StrToFloat(c.text, c.separator);
+            ADD_FAILURE() << "accepted '" << c.text << "'";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()), std::string("'") + c.text + "' is not a valid floating point value");
+        }
+    }
+}
+
+TEST(StrToInt, AcceptsIntegersAndNamesTheText)
+{
+    EXPECT_EQ(StrToInt("7"), 7);
+    EXPECT_EQ(StrToInt(" -3"), -3);
+    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+    EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
+    for (const char* bad : {"abc", "", "1.5", "2147483648", "1e3", "12a"}) {
+        try {
+            StrToInt(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()), std::string("'") + bad + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(ArrotondaNumero, HalfUpTowardPlusInfinityOnPositives)
+{
+    const struct {
+        double value;
+        int digits;
+        double expected;
+    } cases[] = {
+        {2.5, 0, 3.0},   {-2.5, 0, -2.0},    {-2.7, 0, -2.0},       {3.14159, 2, 3.14}, {7.7, -1, 8.0},
+        {2.345, 1, 2.3}, {-0.4, 0, 0.0},     {0.3, 0, 0.0},         {4503599627370497.0, 0, 4503599627370498.0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ArrotondaNumero(c.value, c.digits), c.expected) << c.value;
+    EXPECT_FALSE(std::signbit(ArrotondaNumero(-0.6, 0)));  // +0, not -0
+}
+
+TEST(PartitionSort, SortsAndMovesCompanionsInTheExchangeOrder)
+{
+    std::vector<double> keys{3, 1, 2};
+    std::vector<double> other{10, 20, 30};
+    OrdinaVettoriAlgoritmoQuickSortReali(keys, other, 0, 2);
+    EXPECT_EQ(keys, (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(other, (std::vector<double>{20, 30, 10}));
+
+    // Repeated keys: the exchanges decide where each companion lands (a
+    // stable sort would give 5 1 2 3 4). Traced by hand: swaps (0,4), (1,3),
+    // (2,2), then the right part [3,4] swaps its two equal keys.
+    std::vector<double> k2{2, 2, 2, 2, 1};
+    std::vector<double> c2{1, 2, 3, 4, 5};
+    OrdinaVettoriAlgoritmoQuickSortReali(k2, c2, 0, 4);
+    EXPECT_EQ(k2, (std::vector<double>{1, 2, 2, 2, 2}));
+    EXPECT_EQ(c2, (std::vector<double>{5, 4, 3, 1, 2}));
+
+    std::vector<double> single{5}, singleB{6};
+    OrdinaVettoriAlgoritmoQuickSortReali(single, singleB, 0, 0);
+    EXPECT_EQ(single[0], 5);
+    EXPECT_EQ(singleB[0], 6);
+}
+
+TEST(PartitionSort, EqualAndUnevenlySplitInputsSort)
+{
+    std::vector<double> equal(1000000, 4.0);
+    partitionSort(equal.data(), nullptr, 0, static_cast<int>(equal.size()) - 1);
+    EXPECT_EQ(equal.front(), 4.0);
+    // Organ-pipe input splits unevenly at every step: naive recursion would
+    // go as deep as the input is long.
+    std::vector<double> organ(40000);
+    for (std::size_t i = 0; i < organ.size(); ++i) organ[i] = static_cast<double>(i < 20000 ? i : 40000 - i);
+    partitionSort(organ.data(), nullptr, 0, static_cast<int>(organ.size()) - 1);
+    EXPECT_TRUE(std::is_sorted(organ.begin(), organ.end()));
+}
+
+TEST(CambiaCarattere, ReplacesSingleCharactersOnly)
+{
+    EXPECT_EQ(CambiaCarattere("3,14", ",", "."), "3.14");
+    EXPECT_EQ(CambiaCarattere("3,14", ",", ""), "314");
+    EXPECT_EQ(CambiaCarattere("3,14", ",1", "."), "3,14");
+    EXPECT_EQ(CambiaCarattere("3,14", "", "."), "3,14");
+    EXPECT_EQ(CambiaCarattere("a€b€", "€", "ab"), "aabbab");
+}
+
+}  // namespace
+}  // namespace velmora
