@@ -54,15 +54,14 @@ struct ChartSeries {
 };
 
 struct ChartModel {
-    std::string name;  // the control name, usually "Grafico"
     std::string title;
     bool legendVisible = true;
     ChartAxis bottomAxis;
     ChartAxis leftAxis;
     std::vector<ChartSeries> series;
     // The size on screen, kept by the view; pictures are saved at this size.
-    int width = 600;
-    int height = 400;
+    int screenWidth = 600;
+    int screenHeight = 400;
     std::uint64_t revision = 0;  // bumped by the window after every change
 
     ChartSeries& addSeries(ChartSeries s)

@@ -41,8 +41,8 @@ struct Control {
     bool visible = true;
     Color color = 0;     // text colour, 0 for the default
     int fontSize = 0;    // points, 0 for the default
-    int width = 0;       // preferred size, 0 for the layout's choice
-    int height = 0;
+    int preferredWidth = 0;   // 0 for the layout's choice
+    int preferredHeight = 0;
 };
 
 struct Button : Control {
@@ -172,10 +172,7 @@ struct Memo : Control {
 };
 
 struct ChartBox : Control, ChartModel {
-    explicit ChartBox(std::string name_ = "Grafico") : Control(std::move(name_), ControlKind::Chart, Area::Chart)
-    {
-        ChartModel::name = Control::name;
-    }
+    explicit ChartBox(std::string name_ = "Grafico") : Control(std::move(name_), ControlKind::Chart, Area::Chart) {}
 };
 
 // A picture the ui draws; `picture` names what to draw, `onClick` is optional.

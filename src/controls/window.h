@@ -2,6 +2,7 @@
 // The base of every window's logic: its identity, its controls by name, and
 // the guard that keeps a second command out while one is running.
 #include <functional>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,9 @@ public:
 
     // Called by the platform when the user closes the window.
     std::function<void()> onClose;
+    // Pop-up menus: the menu's name and the control it opens on. Its items
+    // are the buttons declared with Area::Menu and that menu name.
+    std::vector<std::pair<std::string, std::string>> popupMenus;
 
 protected:
     template <class C>

@@ -27,7 +27,7 @@ std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator
 
     // Copy the accepted characters into a small buffer in the form
     // from_chars reads: '.' as separator, no '+'.
-    char buf[400];
+    char buf[420];
     std::size_t len = 0;
     bool negative = false;
     if (i < end && (text[i] == '+' || text[i] == '-')) {
@@ -51,7 +51,7 @@ std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator
         } else {
             break;
         }
-        if (len + 1 >= sizeof(buf)) {
+        if (len + 1 >= 400) {
             // Very long mantissas: the further digits cannot change the
             // double beyond what 400 digits give, except for their count.
             if (!separatorSeen) return std::nullopt;
@@ -77,7 +77,11 @@ std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator
     if (i != end) return std::nullopt;
     if (significantStart < 0) return negative ? -0.0 : 0.0;
 
-    len += static_cast<std::size_t>(std::snprintf(buf + len, sizeof(buf) - len, "e%lld", exponent));
+    if (exponent != 0) {
+        buf[len++] = 'e';
+        const auto r = std::to_chars(buf + len, buf + sizeof(buf), exponent);
+        len = static_cast<std::size_t>(r.ptr - buf);
+    }
     double value = 0.0;
     const auto result = std::from_chars(buf, buf + len, value);
     if (result.ec == std::errc::result_out_of_range) {

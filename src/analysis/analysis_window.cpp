@@ -1,0 +1,111 @@
+#include "analysis/analysis_window.h"
+
+#include <cmath>
+
+#include "table/numbers.h"
+
+namespace velmora {
+
+AnalysisWindow::AnalysisWindow(TMenuGEN& menu_, std::string className, std::string title, int width, int height)
+    : Window(std::move(className), std::move(title), width, height), menu(menu_), platform(menu_.platform)
+{
+    NumeroCifre_TXT.enabled = false;
+    NumeroCifre_TXT.preferredWidth = 40;
+    ArrotondaDato_CHK.onChange = [this] { ArrotondaDato_CHKChange(); };
+    ListaColonne.onItemClick = [this](int i) { ListaColonneItemClick(i); };
+    Ferma_IMG.onClick = [this] { Ferma_IMGClick(); };
+    Ferma_IMG.allowWhileBusy = true;
+    SalvaTabella_IMG.onClick = [this] { SalvaTabella_IMGClick(); };
+}
+
+Button& AnalysisWindow::declareButton(Button& button, std::function<void()> handler, bool allowWhileBusy)
+{
+    button.onClick = std::move(handler);
+    button.allowWhileBusy = allowWhileBusy;
+    return declare(button);
+}
+
+void AnalysisWindow::declareStandardCommands(bool stop)
+{
+    declare(Analisi_IMG);
+    if (stop) declare(Ferma_IMG);
+    declare(ArrotondaDato_CHK);
+    declare(NumeroCifre_TXT);
+    declare(SalvaTabella_IMG);
+}
+
+void AnalysisWindow::ListaColonneItemClick(int index)
+{
+    if (index < 0 || index >= static_cast<int>(ListaColonne.items.size())) return;
+    ListaColonne.items[index].checked = !ListaColonne.items[index].checked;
+}
+
+std::vector<int> AnalysisWindow::selectedColumns()
+{
+    std::vector<int> columns;
+    for (std::size_t i = 0; i < ListaColonne.items.size(); ++i) {
+        if (ListaColonne.items[i].checked) columns.push_back(static_cast<int>(i));
+    }
+    if (columns.empty()) platform.showMessage("Devi selezionare almeno una colonna da calcolare");
+    return columns;
+}
+
+int AnalysisWindow::columnOfName(const std::string& name) const
+{
+    int found = 0;
+    for (int c = 0; c < menu.Tabella_TXT.columnCount(); ++c) {
+        if (menu.Tabella_TXT.header(c) == name) found = c;
+    }
+    return found;
+}
+
+int AnalysisWindow::digitCount()
+{
+    if (menu.DecimalSeparator == ',') NumeroCifre_TXT.text = CambiaCarattere(NumeroCifre_TXT.text, ".", ",");
+    else NumeroCifre_TXT.text = CambiaCarattere(NumeroCifre_TXT.text, ",", ".");
+    const double typed = StrToFloat(NumeroCifre_TXT.text, menu.DecimalSeparator);
+    // Beyond the range of an integer no count makes sense; the conversion
+    // fails as a typed integer would.
+    if (!(std::fabs(typed) < 2147483647.0)) throwNotAnInteger(NumeroCifre_TXT.text);
+    const int digits = static_cast<int>(roundHalfEven(typed));
+    const std::string text = IntToStr(digits);
+    if (text != NumeroCifre_TXT.text) NumeroCifre_TXT.text = text;
+    return digits;
+}
+
+double AnalysisWindow::readValue(int col, int row, int digits) const
+{
+    const double v = StrToFloat(menu.Tabella_TXT.cell(col, row), menu.DecimalSeparator);
+    return ArrotondaDato_CHK.checked ? ArrotondaNumero(v, digits) : v;
+}
+
+std::string AnalysisWindow::FloatToStr(double value) const { return velmora::FloatToStr(value, menu.DecimalSeparator); }
+
+std::string AnalysisWindow::formatValue(double value, int digits) const
+{
+    return FloatToStr(ArrotondaDato_CHK.checked ? ArrotondaNumero(value, digits) : value);
+}
+
+bool AnalysisWindow::progressStep(int position)
+{
+    barra.position = position;
+    platform.processEvents();
+    return Ferma;
+}
+
+bool AnalysisWindow::reportStopped()
+{
+    if (!Ferma) return false;
+    platform.showMessage("Operazioni fermate");
+    return true;
+}
+
+void AnalysisWindow::playCompletion()
+{
+    platform.beep(523, 100);
+    platform.beep(587, 100);
+    platform.beep(523, 100);
+    platform.beep(698, 300);
+}
+
+}  // namespace velmora

@@ -1,0 +1,77 @@
+#pragma once
+// The frame every analysis window shares: column choice, the rounding
+// option and digit count, reading values, progress and stop, the result
+// table, saving it, and the completion signal. A window declares the
+// controls it shows (in layout order) and writes its computation.
+#include <string>
+#include <vector>
+
+#include "controls/controls.h"
+#include "controls/window.h"
+#include "table/menu_gen.h"
+
+namespace velmora {
+
+class AnalysisWindow : public Window {
+public:
+    AnalysisWindow(TMenuGEN& menu, std::string className, std::string title, int width, int height);
+
+    TMenuGEN& menu;
+    Platform& platform;
+    bool Ferma = false;
+
+    // The shared controls. A window shows those it declares.
+    Button Analisi_IMG{"Analisi_IMG", "Calcola"};
+    Button Ferma_IMG{"Ferma_IMG", "Ferma"};
+    CheckBox ArrotondaDato_CHK{"ArrotondaDato_CHK", "Arrotonda i dati a cifre"};
+    EditBox NumeroCifre_TXT{"NumeroCifre_TXT", "", "2"};
+    Button SalvaTabella_IMG{"SalvaTabella_IMG", "Salva Tabella"};
+    CheckList ListaColonne{"ListaColonne"};
+    ComboBox Colonna_X_LST{"Colonna_X_LST", "X"};
+    ComboBox Colonna_Y_LST{"Colonna_Y_LST", "Y"};
+    ComboBox Colonna_LST{"Colonna_LST", "Disegna colonna"};
+    GridBox Tabella_TXT{"Tabella_TXT"};
+    ProgressBar barra;
+
+    // Shared handlers.
+    void Ferma_IMGClick() { Ferma = true; }
+    void ArrotondaDato_CHKChange() { NumeroCifre_TXT.enabled = ArrotondaDato_CHK.checked; }
+    void ListaColonneItemClick(int index);
+    void SalvaTabella_IMGClick() { menu.SalvaTabella(Tabella_TXT); }
+
+    // The indexes of the checked columns in list order. With none checked it
+    // shows "Devi selezionare almeno una colonna da calcolare" and returns
+    // an empty list.
+    std::vector<int> selectedColumns();
+    // The data-table column of a picked name: the last column with exactly
+    // that header, 0 when none has it.
+    int columnOfName(const std::string& name) const;
+    // The digit count from NumeroCifre_TXT, its text first brought to the
+    // decimal separator and then to the rounded count.
+    int digitCount();
+    // The cell as a number (rounded to `digits` when the option is checked).
+    double readValue(int col, int row, int digits) const;
+    // A number for the result table: rounded when the option is checked,
+    // then in the general number format.
+    std::string formatValue(double value, int digits) const;
+    std::string formatNumber(double value) const { return FloatToStr(value); }
+    std::string FloatToStr(double value) const;
+
+    // Progress: sets the bar, lets events through, and tells whether the
+    // user pressed "Ferma".
+    bool progressStep(int position);
+    void finishProgress() { barra.position = barra.maximum; }
+    // Shows "Operazioni fermate" when stopped; true if so.
+    bool reportStopped();
+    // The four tones of a successful computation.
+    void playCompletion();
+
+protected:
+    // Declares a button and binds its handler.
+    Button& declareButton(Button& button, std::function<void()> handler, bool allowWhileBusy = false);
+    // The usual command bar: Calcola, Ferma (if `stop`), the rounding option,
+    // Salva Tabella.
+    void declareStandardCommands(bool stop);
+};
+
+}  // namespace velmora

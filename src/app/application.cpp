@@ -1,0 +1,41 @@
+#include "app/application.h"
+
+#include "descriptive/velmora_descrittiva.h"
+
+namespace velmora {
+
+Application::Application(Platform& platform) : menu_(std::make_unique<TMenuGEN>(platform))
+{
+    // The other windows, in the start-up order; each registers with the
+    // main window so that "Analizza" and the buttons can show it.
+    create<TVelmoraDescrittiva>();
+}
+
+Application::~Application() = default;
+
+template <class W>
+W& Application::create()
+{
+    auto w = std::make_unique<W>(*menu_);
+    W& ref = *w;
+    menu_->registerWindow(ref);
+    windows_.push_back(std::move(w));
+    return ref;
+}
+
+std::vector<Window*> Application::windows() const
+{
+    std::vector<Window*> all{menu_.get()};
+    for (const auto& w : windows_) all.push_back(w.get());
+    return all;
+}
+
+Window* Application::window(std::string_view className) const
+{
+    for (Window* w : windows()) {
+        if (w->className() == className) return w;
+    }
+    return nullptr;
+}
+
+}  // namespace velmora

@@ -1,0 +1,106 @@
+#pragma once
+// The main window: the data table, its files, and the start of every
+// analysis window. Every other window reaches it by reference.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/platform.h"
+#include "controls/window.h"
+
+namespace velmora {
+
+// The main window's scratch array of doubles, addressed by row and by the
+// position k of a selected column. Kept column by column, since every user
+// sorts and scans one column at a time.
+class ValoriArray {
+public:
+    void resize(int rows, int columns);
+    void clear() { resize(0, 0); }
+    int rows() const { return rows_; }
+    int columns() const { return columns_; }
+    double& operator()(int row, int k) { return data_[static_cast<std::size_t>(k) * rows_ + row]; }
+    double operator()(int row, int k) const { return data_[static_cast<std::size_t>(k) * rows_ + row]; }
+    double* column(int k) { return data_.data() + static_cast<std::size_t>(k) * rows_; }
+    const double* column(int k) const { return data_.data() + static_cast<std::size_t>(k) * rows_; }
+
+private:
+    int rows_ = 0;
+    int columns_ = 0;
+    std::vector<double> data_;
+};
+
+// How "Analizza" prepares a window before showing it.
+enum class Preparation { List, XAndY, Y, X, Column, XThenList, YThenList, Nothing };
+
+struct AnalysisEntry {
+    const char* item;       // the text in "Tipo di Analisi"
+    const char* className;  // the window
+    Preparation preparation;
+};
+
+// The twenty-three analyses in the order of "Tipo di Analisi".
+const std::vector<AnalysisEntry>& analysisTable();
+
+class TMenuGEN : public Window {
+public:
+    explicit TMenuGEN(Platform& platform);
+
+    Platform& platform;
+
+    Button Nuovi_Dati_IMG{"Nuovi_Dati_IMG", "Nuovi dati"};
+    Button Apri_Dati_IMG{"Apri_Dati_IMG", "Apri dati"};
+    Button Salva_Dati_IMG{"Salva_Dati_IMG", "Salva dati"};
+    EditBox Numero_righe_TXT{"Numero_righe_TXT", "N.righe", "1"};
+    EditBox Numero_colonne_TXT{"Numero_colonne_TXT", "N.colonne", "1"};
+    Button Equazioni_IMG{"Equazioni_IMG", "Equazioni"};
+    Button FiltraDati_IMG{"FiltraDati_IMG", "Filtra Dati"};
+    ComboBox TipoAnalisi_LST{"TipoAnalisi_LST", "Tipo di Analisi", Area::CommandBar};
+    Button Analisi_IMG{"Analisi_IMG", "Analizza"};
+    Button Informazioni_IMG{"Informazioni_IMG", "Informazioni"};
+    GridBox Tabella_TXT{"Tabella_TXT"};
+    ProgressBar barra;
+
+    FileDialogSpec DialogoApri{"Tabella delimitata da tabulatura", "*.txt", "txt", false};
+    FileDialogSpec DialogoSalva{"Tabella delimitata da tabulatura", "*.txt", "txt", true};
+
+    bool MessaggioColonne = true;
+    ValoriArray Valori;
+    // The program-wide decimal separator, '.' or ','.
+    char DecimalSeparator = '.';
+
+    // Operations the other windows call.
+    static void PulisciTabella(int righe, int colonne, StringGrid& Tabella, bool SolaLettura);
+    void RiempiListaColonne(CheckList& ListaColonne) const;
+    void SalvaTabella(StringGrid& Tabella);
+    static std::string CambiaCarattere(std::string_view Stringa, std::string_view Carattere_Attuale,
+                                       std::string_view Carattere_Nuovo);
+    static double ArrotondaNumero(double Numero, int Decimali);
+    void OrdinaMatriceAlgoritmoQuickSort(int InizioVettore, int FineVettore, int colonna);
+
+    // Handlers.
+    void FormCreate();
+    void Nuovi_Dati_IMGClick();
+    void Apri_Dati_IMGClick();
+    void Salva_Dati_IMGClick();
+    void Equazioni_IMGClick();
+    void FiltraDati_IMGClick();
+    void Analisi_IMGClick();
+    void Informazioni_IMGClick();
+
+    // The other windows, registered once at start-up by their class name.
+    void registerWindow(Window& window);
+    Window* window(std::string_view className) const;
+
+    // "A".."Z", "AA".."ZZ", then on past "Z" in character code ("[A" ...).
+    static std::string letterName(int index);
+
+    static constexpr const char* baseTitle = "Korvane Velmora";
+
+private:
+    void showWindowModally(std::string_view className);
+    void equalLengthWarningOnce();
+    std::vector<Window*> windows_;
+};
+
+}  // namespace velmora

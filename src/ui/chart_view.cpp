@@ -1,0 +1,151 @@
+#include "ui/chart_view.h"
+
+#include <qcustomplot.h>
+
+#include <QFileInfo>
+#include <QImageWriter>
+
+#include <map>
+
+#include "controls/chart.h"
+#include "controls/failures.h"
+
+namespace velmora::ui {
+
+namespace {
+
+QColor toQColor(Color c) { return QColor::fromRgba(c); }
+
+QCPScatterStyle::ScatterShape shapeOf(PointerStyle p)
+{
+    switch (p) {
+    case PointerStyle::None: return QCPScatterStyle::ssNone;
+    case PointerStyle::Circle: return QCPScatterStyle::ssDisc;
+    case PointerStyle::Rectangle: return QCPScatterStyle::ssSquare;
+    case PointerStyle::Triangle: return QCPScatterStyle::ssTriangle;
+    case PointerStyle::Diamond: return QCPScatterStyle::ssDiamond;
+    case PointerStyle::Cross: return QCPScatterStyle::ssCross;
+    }
+    return QCPScatterStyle::ssNone;
+}
+
+void setAxis(QCPAxis* axis, const ChartAxis& model)
+{
+    axis->setLabel(QString::fromStdString(model.title));
+    QCPRange range = axis->range();
+    if (!model.automaticMinimum) range.lower = model.minimum;
+    if (!model.automaticMaximum) range.upper = model.maximum;
+    if (range.upper <= range.lower) range.upper = range.lower + 1.0;
+    axis->setRange(range);
+}
+
+void addPointGraph(QCustomPlot& plot, const ChartSeries& s, Color color, const QVector<double>& x,
+                   const QVector<double>& y, bool inLegend)
+{
+    QCPGraph* g = plot.addGraph();
+    g->setName(QString::fromStdString(s.title));
+    g->setLineStyle(QCPGraph::lsNone);
+    const QColor c = toQColor(color);
+    const PointerStyle pointer = s.pointer == PointerStyle::None ? PointerStyle::Circle : s.pointer;
+    g->setScatterStyle(QCPScatterStyle(shapeOf(pointer), c, c, std::max(2, s.pointerSize * 2)));
+    g->setData(x, y, true);
+    if (!inLegend) g->removeFromLegend();
+}
+
+}  // namespace
+
+void renderChart(const ChartModel& model, QCustomPlot& plot)
+{
+    plot.clearPlottables();
+    plot.clearItems();
+    if (plot.plotLayout()->rowCount() > 1) {
+        plot.plotLayout()->removeAt(0);
+        plot.plotLayout()->simplify();
+    }
+    if (!model.title.empty()) {
+        plot.plotLayout()->insertRow(0);
+        auto* title = new QCPTextElement(&plot, QString::fromStdString(model.title), QFont("sans", 11, QFont::Bold));
+        plot.plotLayout()->addElement(0, 0, title);
+    }
+
+    for (const ChartSeries& s : model.series) {
+        const Color base = s.color;
+        if (s.kind == SeriesKind::Bar) {
+            auto* bars = new QCPBars(plot.xAxis, plot.yAxis);
+            bars->setName(QString::fromStdString(s.title));
+            bars->setBrush(toQColor(base));
+            bars->setPen(QPen(toQColor(base).darker(120)));
+            QVector<double> x, y;
+            for (const ChartPoint& p : s.points) {
+                x << p.x;
+                y << p.y;
+            }
+            double width = 0.8;
+            if (x.size() > 1) {
+                double gap = 0;
+                for (int i = 1; i < x.size(); ++i) {
+                    const double d = std::abs(x[i] - x[i - 1]);
+                    if (d > 0 && (gap == 0 || d < gap)) gap = d;
+                }
+                if (gap > 0) width = gap * 0.8;
+            }
+            bars->setWidth(width);
+            bars->setData(x, y, false);
+            continue;
+        }
+        if (s.kind == SeriesKind::Line) {
+            // A curve joins the points in the order they were added.
+            auto* curve = new QCPCurve(plot.xAxis, plot.yAxis);
+            curve->setName(QString::fromStdString(s.title));
+            curve->setPen(QPen(toQColor(base), std::max(1, s.lineWidth)));
+            if (s.pointer != PointerStyle::None)
+                curve->setScatterStyle(QCPScatterStyle(shapeOf(s.pointer), toQColor(base), toQColor(base),
+                                                       std::max(2, s.pointerSize * 2)));
+            QVector<double> x, y;
+            for (const ChartPoint& p : s.points) {
+                x << p.x;
+                y << p.y;
+            }
+            curve->setData(x, y);
+            continue;
+        }
+        // Points: one graph per colour, since a graph has one style.
+        std::map<Color, std::pair<QVector<double>, QVector<double>>> byColor;
+        for (const ChartPoint& p : s.points) {
+            auto& xy = byColor[p.color == 0 ? base : p.color];
+            xy.first << p.x;
+            xy.second << p.y;
+        }
+        if (byColor.empty()) byColor[base];
+        bool first = true;
+        for (const auto& [color, xy] : byColor) {
+            addPointGraph(plot, s, color, xy.first, xy.second, first);
+            first = false;
+        }
+    }
+
+    plot.rescaleAxes();
+    setAxis(plot.xAxis, model.bottomAxis);
+    setAxis(plot.yAxis, model.leftAxis);
+    plot.legend->setVisible(model.legendVisible && !model.series.empty());
+    plot.replot();
+}
+
+void saveChartPicture(const ChartModel& model, const std::string& path)
+{
+    QCustomPlot plot;
+    plot.resize(std::max(model.screenWidth, 50), std::max(model.screenHeight, 50));
+    plot.setBackground(Qt::white);
+    renderChart(model, plot);
+    const QString file = QString::fromStdString(path);
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    bool ok = false;
+    const int w = plot.width();
+    const int h = plot.height();
+    if (suffix == "jpg" || suffix == "jpeg") ok = plot.saveJpg(file, w, h);
+    else if (suffix == "bmp") ok = plot.saveBmp(file, w, h);
+    else ok = plot.savePng(file, w, h);
+    if (!ok) throw FileError("Cannot create file \"" + path + "\". The picture could not be written");
+}
+
+}  // namespace velmora::ui

@@ -1,0 +1,542 @@
+#include "ui/window_view.h"
+
+#include <qcustomplot.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <map>
+
+#include "ui/chart_view.h"
+#include "ui/grid_model.h"
+#include "ui/guarded.h"
+#include "ui/pictures.h"
+
+namespace velmora::ui {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QStyle::StandardPixmap iconFor(const std::string& caption)
+{
+    const QString c = qs(caption);
+    if (c.startsWith("Calcola") || c.startsWith("Analizza") || c.startsWith("Filtra")) return QStyle::SP_MediaPlay;
+    if (c.startsWith("Ferma")) return QStyle::SP_MediaStop;
+    if (c.startsWith("Salva")) return QStyle::SP_DialogSaveButton;
+    if (c.startsWith("Apri")) return QStyle::SP_DialogOpenButton;
+    if (c.startsWith("Nuovi")) return QStyle::SP_FileIcon;
+    if (c.startsWith("Informazioni")) return QStyle::SP_MessageBoxInformation;
+    if (c.startsWith("Equazioni") || c.startsWith("Distribuzioni") || c.startsWith("Tipologie"))
+        return QStyle::SP_FileDialogInfoView;
+    if (c.startsWith("Disegna")) return QStyle::SP_DesktopIcon;
+    if (c.startsWith("Copia") || c.startsWith("Usa")) return QStyle::SP_ArrowForward;
+    if (c.startsWith("Togli")) return QStyle::SP_DialogDiscardButton;
+    return QStyle::SP_CommandLink;
+}
+
+void styleText(QWidget* w, const Control& c)
+{
+    if (c.color != 0) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::WindowText, QColor::fromRgba(c.color));
+        pal.setColor(QPalette::Text, QColor::fromRgba(c.color));
+        w->setPalette(pal);
+    }
+    if (c.fontSize > 0) {
+        QFont f = w->font();
+        f.setPointSize(c.fontSize);
+        w->setFont(f);
+    }
+}
+
+// A caption before a box, as one widget.
+QWidget* labelled(const std::string& caption, QWidget* box, bool vertical)
+{
+    if (caption.empty()) return box;
+    auto* holder = new QWidget;
+    QBoxLayout* l = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(holder))
+                             : static_cast<QBoxLayout*>(new QHBoxLayout(holder));
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    l->addWidget(new QLabel(qs(caption)));
+    l->addWidget(box);
+    holder->setObjectName(box->objectName() + "_holder");
+    return holder;
+}
+
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QObject* parent, std::function<void()> onClick) : QObject(parent), onClick_(std::move(onClick)) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonRelease) {
+            onClick_();
+            return true;
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+}  // namespace
+
+WindowView::WindowView(Window& window, std::function<void()> afterAction, QWidget* parent)
+    : QDialog(parent), window_(window), afterAction_(std::move(afterAction))
+{
+    setObjectName(qs(window.className()));
+    setWindowTitle(qs(window.title));
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                            Qt::WindowMinMaxButtonsHint;
+    if (window.frameless) flags = Qt::Window | Qt::FramelessWindowHint;
+    setWindowFlags(flags);
+    if (window.background != 0) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor::fromRgba(window.background));
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
+    build();
+    resize(window.width, window.height);
+    sync();
+}
+
+void WindowView::act(const std::function<bool()>& action)
+{
+    if (syncing_) return;
+    runGuarded(this, [&] {
+        if (!action()) QApplication::beep();
+    });
+    if (afterAction_) afterAction_();
+    else sync();
+}
+
+QWidget* WindowView::makeWidget(Control& control)
+{
+    Control* c = &control;
+    QWidget* widget = nullptr;
+    const bool inColumn = control.area != Area::CommandBar;
+    switch (control.kind) {
+    case ControlKind::Button: {
+        auto& b = static_cast<Button&>(control);
+        auto* tb = new QToolButton;
+        tb->setText(qs(b.caption));
+        if (control.area == Area::CommandBar) {
+            tb->setIcon(style()->standardIcon(iconFor(b.caption)));
+            tb->setIconSize(QSize(28, 28));
+            tb->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        }
+        tb->setAutoRaise(control.area == Area::CommandBar);
+        connect(tb, &QToolButton::clicked, this, [this, &b] { act([&] { return clickControl(window_, b); }); });
+        syncers_.push_back([tb, &b] {
+            tb->setEnabled(b.enabled);
+            tb->setVisible(b.visible);
+        });
+        widget = tb;
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto& m = static_cast<CheckBox&>(control);
+        auto* cb = new QCheckBox(qs(m.caption));
+        connect(cb, &QCheckBox::clicked, this, [this, &m](bool checked) {
+            m.checked = checked;
+            act([&] { return changeControl(window_, m); });
+        });
+        syncers_.push_back([cb, &m] {
+            cb->setChecked(m.checked);
+            cb->setEnabled(m.enabled);
+            cb->setVisible(m.visible);
+        });
+        widget = cb;
+        break;
+    }
+    case ControlKind::RadioButton: {
+        auto& m = static_cast<RadioButton&>(control);
+        auto* rb = new QRadioButton(qs(m.caption));
+        rb->setAutoExclusive(false);
+        connect(rb, &QRadioButton::clicked, this, [this, &m] {
+            m.checked = true;
+            act([&] { return changeControl(window_, m); });
+        });
+        syncers_.push_back([rb, &m] {
+            rb->setChecked(m.checked);
+            rb->setEnabled(m.enabled);
+            rb->setVisible(m.visible);
+        });
+        widget = rb;
+        break;
+    }
+    case ControlKind::EditBox: {
+        auto& m = static_cast<EditBox&>(control);
+        auto* le = new QLineEdit;
+        le->setObjectName(qs(m.name));
+        if (m.preferredWidth > 0) le->setFixedWidth(m.preferredWidth);
+        le->setReadOnly(m.readOnly);
+        connect(le, &QLineEdit::textEdited, this, [&m](const QString& t) { m.text = t.toStdString(); });
+        syncers_.push_back([le, &m] {
+            const QString t = qs(m.text);
+            if (le->text() != t) le->setText(t);
+            le->setEnabled(m.enabled);
+        });
+        widget = labelled(m.caption, le, inColumn);
+        break;
+    }
+    case ControlKind::ComboBox: {
+        auto& m = static_cast<ComboBox&>(control);
+        auto* box = new QComboBox;
+        box->setObjectName(qs(m.name));
+        if (m.preferredWidth > 0) box->setMinimumWidth(m.preferredWidth);
+        connect(box, QOverload<int>::of(&QComboBox::activated), this, [this, &m](int index) {
+            m.itemIndex = index;
+            act([&] { return changeControl(window_, m); });
+        });
+        auto shown = std::make_shared<std::vector<std::string>>();
+        syncers_.push_back([box, &m, shown] {
+            if (*shown != m.items) {
+                *shown = m.items;
+                box->clear();
+                for (const std::string& item : m.items) box->addItem(qs(item));
+            }
+            if (box->currentIndex() != m.itemIndex) box->setCurrentIndex(m.itemIndex);
+            box->setEnabled(m.enabled);
+        });
+        widget = labelled(m.caption, box, inColumn);
+        break;
+    }
+    case ControlKind::CheckList: {
+        auto& m = static_cast<CheckList&>(control);
+        auto* list = new QListWidget;
+        list->setObjectName(qs(m.name));
+        connect(list, &QListWidget::itemClicked, this, [this, list, &m](QListWidgetItem* item) {
+            const int row = list->row(item);
+            act([&] { return clickListItem(window_, m, row); });
+        });
+        syncers_.push_back([list, &m] {
+            if (list->count() != static_cast<int>(m.items.size())) {
+                list->clear();
+                for (std::size_t i = 0; i < m.items.size(); ++i) {
+                    auto* item = new QListWidgetItem;
+                    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                    list->addItem(item);
+                }
+            }
+            for (int i = 0; i < list->count(); ++i) {
+                QListWidgetItem* item = list->item(i);
+                const QString t = qs(m.items[i].text);
+                if (item->text() != t) item->setText(t);
+                const Qt::CheckState state = m.items[i].checked ? Qt::Checked : Qt::Unchecked;
+                if (item->checkState() != state) item->setCheckState(state);
+            }
+            list->setEnabled(m.enabled);
+        });
+        widget = labelled(m.caption, list, true);
+        break;
+    }
+    case ControlKind::Grid: {
+        auto& m = static_cast<GridBox&>(control);
+        auto* view = new QTableView;
+        view->setObjectName(qs(m.name));
+        auto* model = new GridModel(m, view);
+        view->setModel(model);
+        view->setAlternatingRowColors(m.alternatingRows);
+        view->setShowGrid(true);
+        view->setSelectionBehavior(m.wholeRowSelection ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+        view->horizontalHeader()->setSectionsMovable(true);
+        view->verticalHeader()->setDefaultSectionSize(22);
+        auto applyWidths = [view, &m] {
+            for (int c = 0; c < m.columnCount(); ++c) view->setColumnWidth(c, std::max(m.width(c), 30));
+        };
+        applyWidths();
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [&m](const QModelIndex& current) {
+                    m.currentRow = current.isValid() ? current.row() : -1;
+                    m.currentCol = current.isValid() ? current.column() : -1;
+                });
+        // Dragging a column changes the table's column order itself.
+        connect(view->horizontalHeader(), &QHeaderView::sectionMoved, this,
+                [this, view, &m](int, int oldVisual, int newVisual) {
+                    QHeaderView* header = view->horizontalHeader();
+                    header->blockSignals(true);
+                    header->moveSection(newVisual, oldVisual);
+                    header->blockSignals(false);
+                    act([&] {
+                        return window_.run([&] {
+                            m.moveColumn(oldVisual, newVisual);
+                            m.currentCol = newVisual;
+                        });
+                    });
+                });
+        syncers_.push_back([model, applyWidths] {
+            if (model->refresh()) applyWidths();
+        });
+        widget = view;
+        break;
+    }
+    case ControlKind::ProgressBar: {
+        auto& m = static_cast<ProgressBar&>(control);
+        auto* bar = new QProgressBar;
+        bar->setTextVisible(false);
+        bar->setMaximumHeight(14);
+        syncers_.push_back([bar, &m] {
+            const int maximum = std::max(m.maximum, 1);
+            bar->setRange(0, maximum);
+            bar->setValue(std::clamp(m.maximum <= 0 && m.position >= m.maximum ? maximum : m.position, 0, maximum));
+        });
+        widget = bar;
+        break;
+    }
+    case ControlKind::Label: {
+        auto& m = static_cast<Label&>(control);
+        auto* label = new QLabel(qs(m.caption));
+        label->setWordWrap(m.wordWrap);
+        if (m.centered) label->setAlignment(Qt::AlignCenter);
+        styleText(label, m);
+        syncers_.push_back([label, &m] {
+            const QString t = qs(m.caption);
+            if (label->text() != t) label->setText(t);
+            label->setVisible(m.visible);
+        });
+        widget = label;
+        break;
+    }
+    case ControlKind::Memo: {
+        auto& m = static_cast<Memo&>(control);
+        auto* edit = new QPlainTextEdit;
+        edit->setObjectName(qs(m.name));
+        edit->setReadOnly(m.readOnly);
+        edit->setLineWrapMode(m.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        styleText(edit, m);
+        connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &m] {
+            if (!syncing_) m.setText(edit->toPlainText().toStdString());
+        });
+        syncers_.push_back([edit, &m] {
+            QString t;
+            for (std::size_t i = 0; i < m.lines.size(); ++i) {
+                if (i > 0) t += '\n';
+                t += qs(m.lines[i]);
+            }
+            if (edit->toPlainText() != t) edit->setPlainText(t);
+            edit->setEnabled(m.enabled);
+        });
+        widget = labelled(m.caption, edit, true);
+        break;
+    }
+    case ControlKind::Chart: {
+        auto& m = static_cast<ChartBox&>(control);
+        auto* plot = new QCustomPlot;
+        plot->setObjectName(qs(m.name));
+        plot->setMinimumSize(200, 150);
+        plot->setBackground(Qt::white);
+        auto last = std::make_shared<std::uint64_t>(~0ULL);
+        syncers_.push_back([plot, &m, last] {
+            m.screenWidth = plot->width();
+            m.screenHeight = plot->height();
+            // A cheap signature: the window bumps the revision, but a
+            // forgotten bump must not leave a stale chart.
+            std::uint64_t sig = m.revision * 1000003ULL + m.series.size();
+            for (const ChartSeries& s : m.series) sig = sig * 31 + s.points.size();
+            sig = sig * 31 + (m.leftAxis.automaticMinimum ? 1 : 2) + (m.bottomAxis.automaticMinimum ? 4 : 8);
+            sig = sig * 31 + static_cast<std::uint64_t>(m.leftAxis.minimum * 7 + m.bottomAxis.minimum * 13);
+            if (sig != *last) {
+                *last = sig;
+                renderChart(m, *plot);
+            }
+        });
+        widget = plot;
+        break;
+    }
+    case ControlKind::Image: {
+        auto& m = static_cast<Image&>(control);
+        auto* label = new QLabel;
+        const QSize size(m.preferredWidth > 0 ? m.preferredWidth : 300, m.preferredHeight > 0 ? m.preferredHeight : 200);
+        label->setPixmap(drawPicture(m.picture, size));
+        label->setFixedSize(size);
+        if (m.onClick) {
+            label->setCursor(Qt::PointingHandCursor);
+            label->installEventFilter(new ClickFilter(label, [this, c] { act([&] { return clickControl(window_, *c); }); }));
+        }
+        widget = label;
+        break;
+    }
+    }
+    if (widget->objectName().isEmpty()) widget->setObjectName(qs(control.name));
+    return widget;
+}
+
+void WindowView::build()
+{
+    std::map<Area, std::vector<QWidget*>> areas;
+    std::map<std::string, std::vector<Button*>> menus;
+    for (Control* c : window_.controls()) {
+        if (c->area == Area::Menu) {
+            if (auto* b = dynamic_cast<Button*>(c)) menus[b->menu].push_back(b);
+            continue;
+        }
+        areas[c->area].push_back(makeWidget(*c));
+    }
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(4, 4, 4, 4);
+    root->setSpacing(4);
+
+    if (!areas[Area::CommandBar].empty()) {
+        auto* bar = new QFrame;
+        bar->setObjectName("CommandBar");
+        bar->setFrameShape(QFrame::StyledPanel);
+        auto* l = new QHBoxLayout(bar);
+        l->setContentsMargins(4, 2, 4, 2);
+        for (QWidget* w : areas[Area::CommandBar]) l->addWidget(w);
+        l->addStretch(1);
+        root->addWidget(bar);
+    }
+
+    auto column = [](const std::vector<QWidget*>& widgets) {
+        auto* holder = new QWidget;
+        auto* l = new QVBoxLayout(holder);
+        l->setContentsMargins(0, 0, 0, 0);
+        for (QWidget* w : widgets) l->addWidget(w, qobject_cast<QListWidget*>(w) || w->findChild<QListWidget*>() ? 1 : 0);
+        return holder;
+    };
+
+    QWidget* results = nullptr;
+    const auto& result = areas[Area::Result];
+    const auto& chart = areas[Area::Chart];
+    if (!result.empty() && !chart.empty()) {
+        auto* split = new QSplitter(Qt::Horizontal);
+        split->addWidget(column(result));
+        split->addWidget(column(chart));
+        split->setStretchFactor(0, 1);
+        split->setStretchFactor(1, 2);
+        results = split;
+    } else if (!result.empty()) {
+        results = column(result);
+    } else if (!chart.empty()) {
+        results = column(chart);
+    }
+
+    if (!areas[Area::Body].empty()) {
+        auto* scroll = new QScrollArea;
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        auto* content = new QWidget;
+        auto* l = new QVBoxLayout(content);
+        for (QWidget* w : areas[Area::Body]) l->addWidget(w, 0, w->inherits("QLabel") || w->inherits("QToolButton") ? Qt::AlignHCenter : Qt::Alignment());
+        l->addStretch(1);
+        scroll->setWidget(content);
+        if (window_.background != 0) {
+            scroll->setStyleSheet("background: transparent;");
+        }
+        if (results) {
+            auto* split = new QSplitter(Qt::Vertical);
+            split->addWidget(scroll);
+            split->addWidget(results);
+            results = split;
+        } else {
+            results = scroll;
+        }
+    }
+
+    if (!areas[Area::Columns].empty()) {
+        auto* split = new QSplitter(Qt::Horizontal);
+        QWidget* left = column(areas[Area::Columns]);
+        left->setMinimumWidth(140);
+        split->addWidget(left);
+        if (results) split->addWidget(results);
+        split->setStretchFactor(0, 0);
+        split->setStretchFactor(1, 1);
+        split->setSizes({180, 800});
+        results = split;
+    }
+    if (results) root->addWidget(results, 1);
+    for (QWidget* w : areas[Area::Bottom]) root->addWidget(w);
+
+    for (const auto& [menu, target] : window_.popupMenus) addPopupMenu(menu, target);
+}
+
+void WindowView::addPopupMenu(const std::string& menuName, const std::string& target)
+{
+    QWidget* w = findChild<QWidget*>(qs(target));
+    if (!w) return;
+    std::vector<Button*> items;
+    for (Control* c : window_.controls()) {
+        auto* b = dynamic_cast<Button*>(c);
+        if (b && c->area == Area::Menu && b->menu == menuName) items.push_back(b);
+    }
+    auto* menu = new QMenu(this);
+    menu->setObjectName(qs(menuName));
+    for (Button* b : items) {
+        QAction* a = menu->addAction(qs(b->caption));
+        a->setObjectName(qs(b->name));
+        connect(a, &QAction::triggered, this, [this, b] { act([&] { return clickControl(window_, *b); }); });
+    }
+    QWidget* host = w;
+    if (auto* table = qobject_cast<QTableView*>(w)) host = table->viewport();
+    host->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(host, &QWidget::customContextMenuRequested, this, [host, menu, w](const QPoint& pos) {
+        if (auto* table = qobject_cast<QTableView*>(w)) {
+            const QModelIndex index = table->indexAt(pos);
+            if (index.isValid()) table->setCurrentIndex(index);
+        }
+        menu->popup(host->mapToGlobal(pos));
+    });
+}
+
+void WindowView::sync()
+{
+    syncing_ = true;
+    setWindowTitle(qs(window_.title));
+    for (const auto& s : syncers_) s();
+    syncing_ = false;
+}
+
+void WindowView::closeEvent(QCloseEvent* event)
+{
+    // A running computation keeps its window open until it ends.
+    if (window_.busy()) {
+        event->ignore();
+        return;
+    }
+    if (window_.onClose) window_.onClose();
+    QDialog::closeEvent(event);
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event)
+{
+    // Escape does not close a window that has its own way of closing.
+    if (event->key() == Qt::Key_Escape && (window_.frameless || window_.className() == "TMenuGEN")) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void WindowView::reject()
+{
+    if (window_.busy()) return;
+    QDialog::reject();
+}
+
+}  // namespace velmora::ui
