@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "controls/failures.h"
 #include "table/numbers.h"
 
 namespace velmora {
