@@ -1,9 +1,11 @@
 #include "table/numbers.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <algorithm>
 #include <limits>
 
@@ -35,6 +37,10 @@ std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator
         ++i;
     }
     int digits = 0;
+    // The digits as an integer while they fit, for the exact fast path.
+    std::uint64_t mantissa = 0;
+    int mantissaDigits = 0;
+    int fractionDigits = 0;
     bool separatorSeen = false;
     int significantStart = -1;  // decimal position of the first nonzero digit
     int intDigits = 0;
@@ -43,6 +49,11 @@ std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator
         const char c = text[i];
         if (isDigit(c)) {
             ++digits;
+            if (mantissa != 0 || c != '0') ++mantissaDigits;
+            if (mantissaDigits <= 19) {
+                mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+                if (separatorSeen) ++fractionDigits;
+            }
             if (!separatorSeen) ++intDigits;
             if (c != '0' && significantStart < 0) significantStart = digits;
             if (separatorSeen && significantStart < 0) ++leadingFractionZeros;
@@ -76,6 +87,17 @@ std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator
     }
     if (i != end) return std::nullopt;
     if (significantStart < 0) return negative ? -0.0 : 0.0;
+
+    // Both the integer and the power of ten are exact doubles, so one
+    // multiplication or division rounds correctly: most table cells end here.
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const long long scale = exponent - fractionDigits;
+    if (mantissaDigits <= 19 && mantissa <= (1ULL << 53) && scale >= -22 && scale <= 22) {
+        const double m = static_cast<double>(mantissa);
+        const double v = scale < 0 ? m / powers[-scale] : m * powers[scale];
+        return negative ? -v : v;
+    }
 
     if (exponent != 0) {
         buf[len++] = 'e';
@@ -219,6 +241,44 @@ void partitionSort(double* keys, double* companions, int inizio, int fine)
             if (i < fine) partitionSort(keys, companions, i, fine);
             fine = j;
         }
+    }
+}
+
+void sortAscending(double* values, std::size_t n)
+{
+    if (n < 512) {
+        std::sort(values, values + n);
+        return;
+    }
+    // Least-significant-digit radix sort on the bit patterns, mapped so that
+    // unsigned order is numeric order: linear time for big columns.
+    auto key = [](double d) {
+        std::uint64_t u;
+        std::memcpy(&u, &d, sizeof u);
+        return (u & 0x8000000000000000ULL) ? ~u : (u | 0x8000000000000000ULL);
+    };
+    std::vector<std::uint64_t> a(n), b(n);
+    for (std::size_t i = 0; i < n; ++i) a[i] = key(values[i]);
+    constexpr int bits = 11;
+    constexpr std::uint64_t mask = (1U << bits) - 1;
+    std::vector<std::size_t> count(mask + 1);
+    for (int shift = 0; shift < 64; shift += bits) {
+        std::fill(count.begin(), count.end(), 0);
+        for (std::uint64_t k : a) ++count[(k >> shift) & mask];
+        if (count[(a[0] >> shift) & mask] == n) continue;  // every key shares this digit
+        std::size_t total = 0;
+        for (auto& c : count) {
+            const std::size_t here = c;
+            c = total;
+            total += here;
+        }
+        for (std::uint64_t k : a) b[count[(k >> shift) & mask]++] = k;
+        a.swap(b);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint64_t k = a[i];
+        const std::uint64_t u = (k & 0x8000000000000000ULL) ? (k & ~0x8000000000000000ULL) : ~k;
+        std::memcpy(&values[i], &u, sizeof u);
     }
 }
 

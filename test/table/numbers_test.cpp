@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
+#include <charconv>
 #include <limits>
+#include <random>
 
 #include "controls/failures.h"
 
@@ -157,6 +160,43 @@ TEST(CambiaCarattere, ReplacesSingleCharactersOnly)
     EXPECT_EQ(CambiaCarattere("3,14", ",1", "."), "3,14");
     EXPECT_EQ(CambiaCarattere("3,14", "", "."), "3,14");
     EXPECT_EQ(CambiaCarattere("a€b€", "€", "ab"), "aabbab");
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(SortAscending, MatchesOrderForMixedSignsAndMagnitudes)
+{
+    std::mt19937_64 random(7);
+    std::vector<double> values;
+    for (int i = 0; i < 5000; ++i) {
+        const double m = std::uniform_real_distribution<double>(-1, 1)(random);
+        values.push_back(std::ldexp(m, static_cast<int>(random() % 200) - 100));
+    }
+    values.insert(values.end(), {0.0, -0.0, 1e308, -1e308, 5e-324, -5e-324, 3.0, 3.0});
+    std::vector<double> expected = values;
+    std::sort(expected.begin(), expected.end());
+    sortAscending(values.data(), values.size());
+    EXPECT_EQ(values, expected);
+}
+
+TEST(StrToFloat, ShortDecimalsRoundLikeTheFullConversion)
+{
+    // The fast path must give the correctly rounded double.
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        const double v = std::uniform_real_distribution<double>(-1e6, 1e6)(random) /
+                         std::pow(10.0, static_cast<double>(random() % 12));
+        char buf[64];
+        const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, static_cast<int>(random() % 17));
+        const std::string text(buf, end.ptr);
+        double reference = 0;
+        std::from_chars(text.data(), text.data() + text.size(), reference);
+        ASSERT_EQ(StrToFloat(text, '.'), reference) << text;
+    }
 }
 
 }  // namespace
