@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "controls/failures.h"
+#include "controls/huge_pages.h"
 #include "table/text_encoding.h"
 
 namespace velmora {
@@ -225,7 +226,10 @@ std::string formatTableFile(const StringGrid& grid, const TableProgress& progres
             size += grid.header(c).size();
             for (int r = 0; r < rows; ++r) size += grid.cell(c, r).size();
         }
-        std::string text(size, '\0');
+        std::string text;
+        text.reserve(size);
+        adviseHugePages(text.data(), text.capacity());
+        text.resize(size);
         char* p = text.data();
         const auto put = [&p](std::string_view s) {
             std::memcpy(p, s.data(), s.size());
@@ -286,7 +290,9 @@ std::string readWholeFile(const std::string& path)
     try {
         // Regular files in one read of their size; anything else (or a file
         // that grows meanwhile) in growing steps up to its end.
-        std::size_t capacity = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 65536;
+        const std::size_t capacity = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 65536;
+        bytes.reserve(capacity);
+        adviseHugePages(bytes.data(), bytes.capacity());
         bytes.resize(capacity);
         std::size_t used = 0;
         for (;;) {
