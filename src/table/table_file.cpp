@@ -155,8 +155,20 @@ TableFileContent parseText(std::string_view text, const TableProgress& progress)
 
     StringGrid& grid = result.grid;
     std::string scratch;
-    splitFields(first, separator, scratch, [&](int, std::string_view field) { grid.addColumn(std::string(field)); });
+    splitFields(first, separator, scratch, [&](int j, std::string_view field) {
+        if (j == INT_MAX) throw FileError("The file has too many columns");
+        grid.addColumn(std::string(field));
+    });
     const int columns = grid.columnCount();
+    // Every cell costs an 8-byte span whether it holds text or not. A wide header
+    // over many lines (a binary file opened by mistake) could ask for more
+    // than the machine has, and the system would end the program instead
+    // of failing the open.
+    const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages > 0 && pageSize > 0 &&
+        static_cast<double>(columns) * rows * 8.0 > static_cast<double>(pages) * static_cast<double>(pageSize) / 2) {
+        throw OutOfMemoryError();
+    }
     grid.setRowCount(rows);
 
     const std::string_view data = text.substr(dataStart);
@@ -203,8 +215,6 @@ bool writeAll(int fd, std::string_view bytes)
 
 TableFileContent parseTableFile(std::string_view bytes, const TableProgress& progress)
 {
-    // A NUL byte is an ordinary character here: the text after it stays in
-    // its cell, as every other byte does.
     try {
         const DecodedText decoded = decodeFileText(bytes);
         return parseText(decoded.text(), progress);
@@ -275,7 +285,8 @@ std::string formatTableFile(const StringGrid& grid, const TableProgress& progres
 
 std::string readWholeFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a pipe without a writer fails instead of hanging.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throwFileError("Cannot open file", path, errno);
     struct FdCloser {
         int fd;
