@@ -160,10 +160,10 @@ TableFileContent parseText(std::string_view text, const TableProgress& progress)
         grid.addColumn(std::string(field));
     });
     const int columns = grid.columnCount();
-    // Every cell costs an 8-byte span whether it holds text or not. A wide header
-    // over many lines (a binary file opened by mistake) could ask for more
-    // than the machine has, and the system would end the program instead
-    // of failing the open.
+    // Every cell costs an 8-byte span whether it holds text or not. A wide
+    // header over many lines (a binary file opened by mistake) could ask for
+    // more than the machine has, and the system would end the program
+    // instead of failing the open.
     const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
     if (pages > 0 && pageSize > 0 &&
         static_cast<double>(columns) * rows * 8.0 > static_cast<double>(pages) * static_cast<double>(pageSize) / 2) {
