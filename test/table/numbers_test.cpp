@@ -64,6 +64,12 @@ TEST(StrToFloat, AcceptedForms)
         {"2,5E+2", ',', 250.0},  {"1e-400", '.', 0.0},    {"0.000", '.', 0.0},  {"123456789012345", '.', 123456789012345.0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(StrToFloat(c.text, c.separator), c.value) << c.text;
+
+    // Long texts: leading zeros never crowd out the significant digits.
+    EXPECT_EQ(StrToFloat(std::string(193, '0') + "," + std::string(205, '0') + "1", ','), 1e-206);
+    EXPECT_EQ(StrToFloat("0." + std::string(600, '0') + "5e600", '.'), 0.5);
+    EXPECT_EQ(StrToFloat("1" + std::string(300, '0'), '.'), 1e300);
+    EXPECT_FALSE(tryParseFloat("1" + std::string(400, '0'), '.'));
 }
 
 TEST(StrToFloat, RejectedFormsGiveTheMessage)
