@@ -26,6 +26,8 @@ using TableProgress = std::function<void(int done, int total)>;
 // "Column index, %d, out of bounds" for a line with more fields than the
 // header, a FileError for bytes that cannot be decoded). Never touches
 // anything but its result, so a failed open changes nothing.
+// A NUL byte is an ordinary character: the text after it stays in its cell.
+// Throws OutOfMemoryError when the table would not fit in memory.
 TableFileContent parseTableFile(std::string_view bytes, const TableProgress& progress = {});
 
 // The file's bytes for a grid: Windows-1252, or UTF-8 with a byte-order mark

@@ -240,6 +240,7 @@ QWidget* WindowView::makeWidget(Control& control)
                 for (std::size_t i = 0; i < m.items.size(); ++i) {
                     auto* item = new QListWidgetItem;
                     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                    item->setCheckState(Qt::Unchecked);
                     list->addItem(item);
                 }
             }
