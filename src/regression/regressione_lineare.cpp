@@ -53,7 +53,8 @@ TRegressioneLineare::TRegressioneLineare(TMenuGEN& menu_)
 {
     Colonna_X_LST.caption = "Asse delle X";
     Colonna_Y_LST.caption = "Asse delle Y";
-    Tabella_TXT.preferredWidth = 300;
+    // Wide enough for both columns of figures.
+    Tabella_TXT.preferredWidth = 340;
 
     Grafico.title = "Linear Regression";
     Grafico.bottomAxis.title = "Value X";
@@ -142,7 +143,7 @@ void TRegressioneLineare::Analisi_IMGClick()
     table.setHeader(0, "Linear Regression");
     table.setWidth(0, 160);
     table.setHeader(1, "Y = A + B * X");
-    table.setWidth(1, 120);
+    table.setWidth(1, 140);
     const std::pair<const char*, std::string> rows[] = {
         {"X Average", formatValue(xMean, digits)},
         {"Y Average", formatValue(yMean, digits)},

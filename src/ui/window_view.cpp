@@ -418,7 +418,22 @@ void WindowView::build()
         auto* holder = new QWidget;
         auto* l = new QVBoxLayout(holder);
         l->setContentsMargins(0, 0, 0, 0);
-        for (QWidget* w : widgets) l->addWidget(w, qobject_cast<QListWidget*>(w) || w->findChild<QListWidget*>() ? 1 : 0);
+        // Lists, tables, charts and text areas take the height; small boxes
+        // stay together at the top.
+        const auto grows = [](QWidget* w) {
+            const auto big = [](QObject* x) { return qobject_cast<QAbstractScrollArea*>(x) || qobject_cast<QCustomPlot*>(x); };
+            if (big(w)) return true;
+            for (QObject* child : w->children())
+                if (big(child)) return true;
+            return false;
+        };
+        bool anyGrows = false;
+        for (QWidget* w : widgets) {
+            const bool g = grows(w);
+            anyGrows = anyGrows || g;
+            l->addWidget(w, g ? 1 : 0);
+        }
+        if (!anyGrows) l->addStretch(1);
         return holder;
     };
 
@@ -429,8 +444,19 @@ void WindowView::build()
         auto* split = new QSplitter(Qt::Horizontal);
         split->addWidget(column(result));
         split->addWidget(column(chart));
-        split->setStretchFactor(0, 1);
-        split->setStretchFactor(1, 2);
+        // A result table with a width of its own keeps it; the chart takes
+        // the rest.
+        int tableWidth = 0;
+        for (Control* c : window_.controls())
+            if (c->area == Area::Result && c->preferredWidth > 0) tableWidth = c->preferredWidth;
+        if (tableWidth > 0) {
+            split->setStretchFactor(0, 0);
+            split->setStretchFactor(1, 1);
+            split->setSizes({tableWidth, std::max(tableWidth, window_.width - tableWidth)});
+        } else {
+            split->setStretchFactor(0, 1);
+            split->setStretchFactor(1, 2);
+        }
         results = split;
     } else if (!result.empty()) {
         results = column(result);
