@@ -262,6 +262,15 @@ std::string formatTableFile(const StringGrid& grid, const TableProgress& progres
             if (progress && r % 100 == 0) progress(r, rows);
         }
 
+        return encodeFileText(std::move(text));
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError();
+    }
+}
+
+std::string encodeFileText(std::string text)
+{
+    try {
         if (isAscii(text)) return text;
         std::string ansi;
         // A single-byte file that starts like a byte-order mark would be
@@ -278,6 +287,23 @@ std::string formatTableFile(const StringGrid& grid, const TableProgress& progres
         utf8.append(utf8Bom);
         utf8.append(text);
         return utf8;
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError();
+    }
+}
+
+std::string formatTextLines(const std::vector<std::string>& lines)
+{
+    try {
+        std::size_t size = 0;
+        for (const std::string& line : lines) size += line.size() + 2;
+        std::string text;
+        text.reserve(size);
+        for (const std::string& line : lines) {
+            text.append(line);
+            text.append("\r\n");
+        }
+        return encodeFileText(std::move(text));
     } catch (const std::bad_alloc&) {
         throw OutOfMemoryError();
     }

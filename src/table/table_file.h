@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls/grid.h"
 
@@ -33,6 +34,14 @@ TableFileContent parseTableFile(std::string_view bytes, const TableProgress& pro
 // when some text cannot be written in Windows-1252. Throws
 // "Column index, 0, out of bounds" for a grid without columns.
 std::string formatTableFile(const StringGrid& grid, const TableProgress& progress = {});
+
+// UTF-8 text to a file's bytes by the same rule: unchanged when ASCII,
+// Windows-1252 when it can hold every character, otherwise UTF-8 with a
+// byte-order mark.
+std::string encodeFileText(std::string text);
+// Lines of text, each followed by CR LF, encoded as above (chart-data files
+// and other exports).
+std::string formatTextLines(const std::vector<std::string>& lines);
 
 // Reads a whole file; throws FileError "Cannot open file "%s". %s".
 std::string readWholeFile(const std::string& path);
