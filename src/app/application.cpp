@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "descriptive/velmora_descrittiva.h"
+#include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
 
 namespace velmora {
@@ -9,6 +10,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
 {
     // The other windows, in the start-up order; each registers with the
     // main window so that "Analizza" and the buttons can show it.
+    create<TTestT>();
     create<TRegressioneLineare>();
     create<TVelmoraDescrittiva>();
 }

@@ -267,8 +267,13 @@ QWidget* WindowView::makeWidget(Control& control)
         view->setSelectionBehavior(m.wholeRowSelection ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
         view->horizontalHeader()->setSectionsMovable(true);
         view->verticalHeader()->setDefaultSectionSize(22);
+        // A header is never cut: the column is at least as wide as its name.
         auto applyWidths = [view, &m] {
-            for (int c = 0; c < m.columnCount(); ++c) view->setColumnWidth(c, std::max(m.width(c), 30));
+            const QFontMetrics metrics(view->horizontalHeader()->font());
+            for (int c = 0; c < m.columnCount(); ++c) {
+                const int named = metrics.horizontalAdvance(qs(m.header(c))) + 16;
+                view->setColumnWidth(c, std::max({m.width(c), named, 30}));
+            }
         };
         applyWidths();
         connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
