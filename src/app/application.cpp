@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "descriptive/velmora_descrittiva.h"
+#include "distributions/distribuzione_normale.h"
 
 namespace velmora {
 
@@ -8,6 +9,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
 {
     // The other windows, in the start-up order; each registers with the
     // main window so that "Analizza" and the buttons can show it.
+    create<TDistribuzioneNormale>();
     create<TVelmoraDescrittiva>();
 }
 
