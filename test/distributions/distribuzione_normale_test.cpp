@@ -288,7 +288,7 @@ TEST_F(Normal, StandardDeviationZeroFailsAtTheSkewnessWithNothingWritten)
     EXPECT_EQ(window.Colonna_LST.items, std::vector<std::string>{"B"});
 }
 
-TEST_F(Normal, FerMaDuringTheSortKeepsThePreviousResults)
+TEST_F(Normal, FermaDuringTheSortKeepsThePreviousResults)
 {
     calcola(column({"1", "2", "3"}));
     const std::vector<std::string> before = testing::columnTexts(window.Tabella_TXT, 0);
