@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "descriptive/velmora_descrittiva.h"
+#include "distributions/distribuzione_normale.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
 
@@ -10,6 +11,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
 {
     // The other windows, in the start-up order; each registers with the
     // main window so that "Analizza" and the buttons can show it.
+    create<TDistribuzioneNormale>();
     create<TTestT>();
     create<TRegressioneLineare>();
     create<TVelmoraDescrittiva>();
