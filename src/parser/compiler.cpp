@@ -26,16 +26,32 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // ---- Rules ----------------------------------------------------------------
 
-enum Rule : int { rV, rN, rB, rNeg, rSum, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2, rValid, ruleCount };
+// The recognition rules, then the sets of rules that operands must pass;
+// both kinds of result are remembered per sub-text.
+enum Rule : int {
+    rV, rN, rB, rNeg, rSum, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2,
+    firstSet,
+    sValid = firstSet, sSumLeft, sSumRight, sDifRight, sPrdLeft, sDvsRight, sPow, sNeg,
+    ruleCount
+};
+static_assert(2 * ruleCount <= 64, "two memo bits per rule");
 using RuleSet = std::uint32_t;
 
 constexpr RuleSet bit(Rule r) { return RuleSet{1} << r; }
 template <typename... R>
 constexpr RuleSet setOf(R... r) { return (bit(r) | ...); }
 
-// A valid expression: any rule but the unwrap-only ones.
-constexpr RuleSet validSet = setOf(rN, rV, rNeg, rSum, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF2, rF1, rB);
-constexpr RuleSet negOperand = setOf(rB, rV, rPow, rF1, rF2);
+constexpr RuleSet members[ruleCount - firstSet] = {
+    // A valid expression: what a Bracket or a call requires inside.
+    setOf(rN, rV, rNeg, rSum, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF2, rF1, rB),
+    setOf(rV, rN, rB, rNeg, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2),   // Sum and Dif left
+    setOf(rV, rN, rB, rSum, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2),   // Sum right
+    setOf(rV, rN, rB, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2),               // Dif and Prd right
+    setOf(rV, rN, rB, rNeg, rIDv, rMdl, rDvs, rPow, rF1, rF2),               // Prd, IDv, Mdl, Dvs left
+    setOf(rV, rN, rB, rPow, rF1, rF2),                                       // IDv, Mdl, Dvs right
+    setOf(rV, rN, rB, rF1, rF2),                                             // both sides of Pow
+    setOf(rB, rV, rPow, rF1, rF2),                                           // after a leading minus
+};
 
 enum Op : int { opPlus, opMinus, opStar, opSlash, opCaret, opDiv, opMod, opComma, opCount };
 
@@ -43,23 +59,20 @@ struct OperatorRule {
     Rule rule;
     Op op;
     int length;
-    RuleSet left;
-    RuleSet right;
+    Rule left;   // the set the left operand must pass
+    Rule right;  // the set the right operand must pass
 };
 
 // The allowed operands of every operator: they give the language its
 // precedence and associativity.
 constexpr OperatorRule operatorRules[] = {
-    {rSum, opPlus, 1, setOf(rV, rN, rB, rNeg, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2),
-     setOf(rV, rN, rB, rSum, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2)},
-    {rDif, opMinus, 1, setOf(rV, rN, rB, rNeg, rDif, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2),
-     setOf(rV, rN, rB, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2)},
-    {rPrd, opStar, 1, setOf(rV, rN, rB, rNeg, rIDv, rMdl, rDvs, rPow, rF1, rF2),
-     setOf(rV, rN, rB, rPrd, rIDv, rMdl, rDvs, rPow, rF1, rF2)},
-    {rIDv, opDiv, 3, setOf(rV, rN, rB, rNeg, rIDv, rMdl, rDvs, rPow, rF1, rF2), setOf(rV, rN, rB, rPow, rF1, rF2)},
-    {rMdl, opMod, 3, setOf(rV, rN, rB, rNeg, rIDv, rMdl, rDvs, rPow, rF1, rF2), setOf(rV, rN, rB, rPow, rF1, rF2)},
-    {rDvs, opSlash, 1, setOf(rV, rN, rB, rNeg, rIDv, rMdl, rDvs, rPow, rF1, rF2), setOf(rV, rN, rB, rPow, rF1, rF2)},
-    {rPow, opCaret, 1, setOf(rV, rN, rB, rF1, rF2), setOf(rN, rV, rB, rF1, rF2)},
+    {rSum, opPlus, 1, sSumLeft, sSumRight},
+    {rDif, opMinus, 1, sSumLeft, sDifRight},
+    {rPrd, opStar, 1, sPrdLeft, sDifRight},
+    {rIDv, opDiv, 3, sPrdLeft, sDvsRight},
+    {rMdl, opMod, 3, sPrdLeft, sDvsRight},
+    {rDvs, opSlash, 1, sPrdLeft, sDvsRight},
+    {rPow, opCaret, 1, sPow, sPow},
 };
 
 const OperatorRule& operatorRule(Rule r) { return operatorRules[r - rSum]; }
@@ -79,14 +92,28 @@ TToken kindOf(Rule r)
 
 // ---- Memo of rule results per sub-text --------------------------------------
 
-// Two bits per rule for a sub-text [i, j): known, accepted. Open addressing,
-// so memory follows the sub-texts actually examined.
+// Two bits per rule for a sub-text [i, j): known, accepted. For texts of
+// usual length a directory by start and by blocks of 64 end positions, each
+// block allocated when first touched (flat formulas touch many ends per
+// start, deep brackets one or two); very long texts use an open-addressing
+// table. Either way memory follows the sub-texts actually examined.
 class PairMemo {
 public:
-    explicit PairMemo(std::size_t textLength) : stride_(textLength + 1) { resize(256); }
-
-    std::uint32_t get(int i, int j) const
+    explicit PairMemo(std::size_t textLength)
+        : stride_(textLength + 1), dense_(textLength <= denseLimit), blocksPerRow_((stride_ + 63) / 64)
     {
+        if (dense_)
+            directory_.assign(stride_ * blocksPerRow_, nullptr);
+        else
+            resize(1024);
+    }
+
+    std::uint64_t get(int i, int j) const
+    {
+        if (dense_) {
+            const std::uint64_t* block = directory_[i * blocksPerRow_ + (j >> 6)];
+            return block ? block[j & 63] : 0;
+        }
         const std::uint64_t key = keyOf(i, j);
         for (std::size_t h = hash(key);; h = (h + 1) & mask_) {
             if (keys_[h] == key) return values_[h];
@@ -94,8 +121,17 @@ public:
         }
     }
 
-    void add(int i, int j, std::uint32_t bits)
+    void add(int i, int j, std::uint64_t bits)
     {
+        if (dense_) {
+            std::uint64_t*& block = directory_[i * blocksPerRow_ + (j >> 6)];
+            if (!block) {
+                blocks_.push_back(std::make_unique<std::uint64_t[]>(64));  // zero-filled
+                block = blocks_.back().get();
+            }
+            block[j & 63] |= bits;
+            return;
+        }
         if ((count_ + 1) * 2 > keys_.size()) resize(keys_.size() * 2);
         const std::uint64_t key = keyOf(i, j);
         std::size_t h = hash(key);
@@ -108,6 +144,8 @@ public:
     }
 
 private:
+    static constexpr std::size_t denseLimit = 4096;
+
     std::uint64_t keyOf(int i, int j) const
     {
         return static_cast<std::uint64_t>(i) * stride_ + static_cast<std::uint64_t>(j) + 1;
@@ -119,7 +157,7 @@ private:
     void resize(std::size_t capacity)
     {
         std::vector<std::uint64_t> oldKeys(capacity, 0);
-        std::vector<std::uint32_t> oldValues(capacity, 0);
+        std::vector<std::uint64_t> oldValues(capacity, 0);
         oldKeys.swap(keys_);
         oldValues.swap(values_);
         mask_ = capacity - 1;
@@ -134,8 +172,12 @@ private:
     }
 
     std::uint64_t stride_;
+    bool dense_;
+    std::size_t blocksPerRow_;
+    std::vector<std::uint64_t*> directory_;
+    std::vector<std::unique_ptr<std::uint64_t[]>> blocks_;
     std::vector<std::uint64_t> keys_;
-    std::vector<std::uint32_t> values_;
+    std::vector<std::uint64_t> values_;
     std::size_t mask_ = 0;
     int shift_ = 0;
     std::size_t count_ = 0;
@@ -178,6 +220,15 @@ public:
             byBalance_[op].emplace_back(balance_[k], k);
         }
         for (auto& list : byBalance_) std::sort(list.begin(), list.end());
+        nextBreak_.assign(n_ + 1, n_);
+        for (auto& next : nextOperator_) next.assign(n_ + 2, n_);
+        for (int k = n_ - 1; k >= 0; --k) {
+            const int op = operatorAt(k);
+            const bool breaks = (op >= 0 && op != opDiv && op != opMod) || s_[k] == '(' || s_[k] == ')';
+            nextBreak_[k] = breaks ? k : nextBreak_[k + 1];
+            for (int o = 0; o < opCount; ++o) nextOperator_[o][k] = op == o ? k : nextOperator_[o][k + 1];
+        }
+        leftScans_.resize(static_cast<std::size_t>(n_ + 1) * (rPow - rSum + 1));
     }
 
     std::string_view text(int i, int j) const { return s_.substr(i, j - i); }
@@ -194,9 +245,15 @@ public:
 
     bool rule(Rule r, int i, int j)
     {
-        const std::uint32_t known = std::uint32_t{1} << (2 * r);
-        const std::uint32_t yes = known << 1;
-        const std::uint32_t bits = memo_.get(i, j);
+        if (i >= j || !canStart(s_[i]) || !canEnd(s_[j - 1]) || quickReject(r, i, j)) return false;
+        if (r == rV) return variableCell(i, j) != nullptr;
+        if (r == rN) {
+            double v;
+            return number(i, j, v);
+        }
+        const std::uint64_t known = std::uint64_t{1} << (2 * r);
+        const std::uint64_t yes = known << 1;
+        const std::uint64_t bits = memo_.get(i, j);
         if (bits & known) return (bits & yes) != 0;
         if (++depth_ > maxRuleDepth) throw ETooManyNestings();
         const bool accepted = compute(r, i, j);
@@ -205,17 +262,11 @@ public:
         return accepted;
     }
 
-    bool accept(RuleSet set, int i, int j)
-    {
-        // Every accepted text has as many "(" as ")", so an unbalanced one
-        // needs no rule at all.
-        if (i >= j || !balanced(i, j)) return false;
-        for (int r = 0; r < rValid; ++r)
-            if ((set & bit(static_cast<Rule>(r))) && rule(static_cast<Rule>(r), i, j)) return true;
-        return false;
-    }
+    // Every accepted text has as many "(" as ")", so an unbalanced one
+    // needs no rule at all.
+    bool accept(Rule set, int i, int j) { return i < j && balanced(i, j) && rule(set, i, j); }
 
-    bool valid(int i, int j) { return i < j && balanced(i, j) && rule(rValid, i, j); }
+    bool valid(int i, int j) { return accept(sValid, i, j); }
 
     // The first rule, in the order V, N, Neg, Sum, Dif, Prd, IDv, Mdl, Dvs,
     // Pow, F1, F2, that accepts the term; false when none does, `tried`
@@ -244,22 +295,53 @@ private:
         return -1;
     }
 
+    // Every accepted text starts and ends with a character of a name, a
+    // number or a bracket: a sign may start it, "(" cannot end it, ")"
+    // cannot start it, and no other operator stands at either end.
+    static bool canStart(char c) { return c != '*' && c != '/' && c != '^' && c != ')' && c != ','; }
+    static bool canEnd(char c)
+    {
+        return c != '+' && c != '-' && c != '*' && c != '/' && c != '^' && c != '(' && c != ',';
+    }
+
+    // What a glance at the text decides, before any memo look-up: most
+    // sub-texts of a long formula fail this way for most rules.
+    bool quickReject(Rule r, int i, int j) const
+    {
+        switch (r) {
+        case rV: return nextBreak_[i] < j;  // names hold no operator, bracket or comma
+        case rN: return !(isDigit(s_[i]) || s_[i] == '.' || s_[i] == '+' || s_[i] == '-' || s_[i] == 'P' ||
+                          s_[i] == in_.decimalSeparator);
+        case rB: return j - i < 2 || s_[i] != '(' || s_[j - 1] != ')';
+        case rNeg: return s_[i] != '-';
+        case rF1:
+        case rF2: return nextParen_[i] >= j || nextParen_[i] == i;
+        default: break;
+        }
+        if (r >= firstSet) return false;
+        // An operator rule needs an occurrence after the first position
+        // that leaves a right part.
+        const OperatorRule& o = operatorRule(r);
+        return nextOperator_[o.op][i + 1] + o.length >= j;
+    }
+
     bool compute(Rule r, int i, int j)
     {
-        if (i >= j) return false;
         switch (r) {
-        case rV: return variableCell(i, j) != nullptr;
-        case rN: {
-            double v;
-            return number(i, j, v);
-        }
         case rB: return j - i >= 2 && s_[i] == '(' && s_[j - 1] == ')' && valid(i + 1, j - 1);
-        case rNeg: return s_[i] == '-' && accept(negOperand, i + 1, j);
+        case rNeg: return s_[i] == '-' && accept(sNeg, i + 1, j);
         case rF1: return callOne(i, j) != nullptr;
         case rF2: return callTwo(i, j, nullptr) != nullptr;
-        case rValid: return accept(validSet, i, j);
-        default: return splitBalanced(operatorRule(r), i, j);
+        default: break;
         }
+        if (r >= firstSet) {
+            // Members in the order V, N, B, then the others.
+            const RuleSet set = members[r - firstSet];
+            for (int m = 0; m < firstSet; ++m)
+                if ((set & bit(static_cast<Rule>(m))) && rule(static_cast<Rule>(m), i, j)) return true;
+            return false;
+        }
+        return splitBalanced(operatorRule(r), i, j);
     }
 
     PParserFloat variableCell(int i, int j) const
@@ -282,25 +364,45 @@ private:
         return ReadNumberLiteral(t, in_.fixedNumberFormat ? '.' : in_.decimalSeparator, value);
     }
 
-    // Operator split, for acceptance only. Only occurrences whose left part
-    // is balanced can pass, so only those are visited; the first- and
-    // last-character cases are among them whenever the text is balanced.
+    // Operator split, for acceptance only: the first occurrence whose halves
+    // pass the operand sets. Only occurrences with a balanced left part can
+    // pass. For one start and one operator, the occurrences whose left part
+    // passes are kept as they are found, so a later, longer text with the
+    // same start looks only at those: the same splits in the same order,
+    // without re-testing the left parts that failed.
     bool splitBalanced(const OperatorRule& o, int i, int j)
     {
         if (!balanced(i, j)) return false;
+        if (o.rule != rDif && operatorAt(i) == o.op) return false;  // operator in the first position
+        LeftScan& scan = leftScans_[static_cast<std::size_t>(i) * (rPow - rSum + 1) + (o.rule - rSum)];
         const auto& list = byBalance_[o.op];
-        const int b = balance_[i];
-        for (auto it = std::lower_bound(list.begin(), list.end(), std::make_pair(b, i));
-             it != list.end() && it->first == b && it->second + o.length <= j; ++it) {
-            const int p = it->second;
-            if (p == i) {
-                if (o.rule == rDif) continue;  // the sign of the first operand
-                return false;
-            }
-            if (p == j - 1) return false;
-            if (accept(o.left, i, p) && accept(o.right, p + o.length, j)) return true;
+        if (!scan.started) {
+            scan.started = true;
+            scan.cursor = static_cast<int>(
+                std::upper_bound(list.begin(), list.end(), std::make_pair(balance_[i], i)) - list.begin());
         }
-        return false;
+        for (std::size_t k = 0;; ++k) {
+            if (k == scan.passed.size()) {
+                // Test further occurrences, up to the end of this text.
+                bool found = false;
+                while (scan.cursor < static_cast<int>(list.size())) {
+                    const auto [b, p] = list[scan.cursor];
+                    if (b != balance_[i] || p + o.length >= j) break;
+                    const bool passes = accept(o.left, i, p);  // may look at shorter texts of this start
+                    ++scan.cursor;
+                    if (passes) {
+                        scan.passed.push_back(p);
+                        found = true;
+                        break;
+                    }
+                }
+                if (!found) return false;
+            }
+            const int p = scan.passed[k];
+            // An occurrence in the last position leaves no right part.
+            if (p + o.length >= j) return false;
+            if (accept(o.right, p + o.length, j)) return true;
+        }
     }
 
     // The name before the first "(" in the one-argument table and a Bracket
@@ -355,8 +457,16 @@ private:
     int depth_ = 0;
     std::vector<int> balance_;    // "(" minus ")" before each position
     std::vector<int> nextParen_;  // first "(" at or after each position
+    std::vector<int> nextBreak_;  // first character at or after each position that no name holds
+    std::array<std::vector<int>, opCount> nextOperator_;  // next occurrence of each operator
     std::array<std::vector<int>, opCount> occurrences_;
     std::array<std::vector<std::pair<int, int>>, opCount> byBalance_;
+    struct LeftScan {
+        bool started = false;
+        int cursor = 0;           // next occurrence (in byBalance_ order) to test
+        std::vector<int> passed;  // occurrences whose left part passed, ascending
+    };
+    std::vector<LeftScan> leftScans_;  // by start and operator rule
 };
 
 bool Recognizer::classify(int i, int j, Classification& c, Halves& tried)
