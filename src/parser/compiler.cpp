@@ -251,6 +251,9 @@ public:
             double v;
             return number(i, j, v);
         }
+        // Sets of remembered rules with few members cost less to recompute
+        // than to remember.
+        if (r == sPow || r == sDvsRight || r == sNeg) return compute(r, i, j);
         const std::uint64_t known = std::uint64_t{1} << (2 * r);
         const std::uint64_t yes = known << 1;
         const std::uint64_t bits = memo_.get(i, j);
@@ -315,7 +318,9 @@ private:
         case rB: return j - i < 2 || s_[i] != '(' || s_[j - 1] != ')';
         case rNeg: return s_[i] != '-';
         case rF1:
-        case rF2: return nextParen_[i] >= j || nextParen_[i] == i;
+        case rF2:
+            // A name right before the first "(" and ")" at the end.
+            return nextParen_[i] >= j || nextParen_[i] == i || nextBreak_[i] != nextParen_[i] || s_[j - 1] != ')';
         default: break;
         }
         if (r >= firstSet) return false;
