@@ -4,6 +4,9 @@
 #include <cfenv>
 #include <iterator>
 #include <stdexcept>
+#if defined(__x86_64__) && defined(__SSE2__)
+#include <immintrin.h>
+#endif
 
 #include "controls/fpcheck.h"
 #include "parser/compiler.h"
@@ -15,6 +18,16 @@ namespace velmora {
 namespace {
 
 constexpr int faultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+// Whether division by zero, invalid operation or overflow is raised. On
+// x86-64 all double arithmetic runs in SSE, and reading its status register
+// costs a fraction of fetestexcept, which also stores the x87 status; the
+// evaluation reads it twice per value.
+#if defined(__x86_64__) && defined(__SSE2__)
+inline bool faultRaised() { return (_mm_getcsr() & 0x0DU) != 0; }  // IE, ZE, OE
+#else
+inline bool faultRaised() { return std::fetestexcept(faultFlags) != 0; }
+#endif
 
 bool inRanges(std::uint32_t cp, const unicode::CodeRange* ranges, std::size_t count)
 {
@@ -133,16 +146,16 @@ double TCustomParser::Value()
     POperation op = FStartOperationList;
     if (op == nullptr) return 0.0;
     // Flags left by earlier work must not be taken for a fault of this list.
-    if (std::fetestexcept(faultFlags) != 0) fp::clear();
+    if (faultRaised()) fp::clear();
     try {
         for (; op != nullptr; op = op->NextOperation) op->Operation(op);
     } catch (const MathError&) {
         // An operation that throws at once may come after one that only
         // raised a flag; the earlier fault is the one to report.
-        if (std::fetestexcept(faultFlags) != 0) return ReplayForFault();
+        if (faultRaised()) return ReplayForFault();
         throw;
     }
-    if (std::fetestexcept(faultFlags) != 0) return ReplayForFault();
+    if (faultRaised()) return ReplayForFault();
     return *FLastOperation->Dest;
 }
 
