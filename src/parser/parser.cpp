@@ -145,8 +145,8 @@ double TCustomParser::Value()
 {
     POperation op = FStartOperationList;
     if (op == nullptr) return 0.0;
-    // Flags left by earlier work must not be taken for a fault of this list.
-    if (faultRaised()) fp::clear();
+    // Flags left by earlier work are not cleared first: they only send this
+    // one value through the replay, which clears them and finds no fault.
     try {
         for (; op != nullptr; op = op->NextOperation) op->Operation(op);
     } catch (const MathError&) {
@@ -159,9 +159,9 @@ double TCustomParser::Value()
     return *FLastOperation->Dest;
 }
 
-// The fast run only tells that some operation faulted; running the list
-// again with a check after every operation reports the first fault in list
-// order, as if each had been checked on its own.
+// The fast run only tells that some flag is raised; running the list again
+// from clear flags with a check after every operation reports the first
+// fault in list order, as if each had been checked on its own.
 double TCustomParser::ReplayForFault()
 {
     fp::clear();
