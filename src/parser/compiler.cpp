@@ -219,6 +219,12 @@ public:
             occurrences_[op].push_back(k);
             byBalance_[op].emplace_back(balance_[k], k);
         }
+        for (int k = 0; k < n_; ++k) {
+            if ((s_[k] == '+' || s_[k] == '-') && binarySign(k))
+                (s_[k] == '+' ? plusSigns_ : minusSigns_).emplace_back(balance_[k], k);
+        }
+        std::sort(plusSigns_.begin(), plusSigns_.end());
+        std::sort(minusSigns_.begin(), minusSigns_.end());
         for (auto& list : byBalance_) std::sort(list.begin(), list.end());
         nextBreak_.assign(n_ + 1, n_);
         for (auto& next : nextOperator_) next.assign(n_ + 2, n_);
@@ -253,7 +259,7 @@ public:
         }
         // Sets of remembered rules with few members cost less to recompute
         // than to remember.
-        if (r == sPow || r == sDvsRight || r == sNeg) return compute(r, i, j);
+        if (r == sPow || r == sDvsRight || r == sNeg || r == sDifRight || r == sPrdLeft) return compute(r, i, j);
         const std::uint64_t known = std::uint64_t{1} << (2 * r);
         const std::uint64_t yes = known << 1;
         const std::uint64_t bits = memo_.get(i, j);
@@ -316,11 +322,33 @@ private:
         case rN: return !(isDigit(s_[i]) || s_[i] == '.' || s_[i] == '+' || s_[i] == '-' || s_[i] == 'P' ||
                           s_[i] == in_.decimalSeparator);
         case rB: return j - i < 2 || s_[i] != '(' || s_[j - 1] != ')';
-        case rNeg: return s_[i] != '-';
+        case rNeg: return s_[i] != '-' || outerSign(plusSigns_, i, j) || outerSign(minusSigns_, i, j);
         case rF1:
         case rF2:
             // A name right before the first "(" and ")" at the end.
             return nextParen_[i] >= j || nextParen_[i] == i || nextBreak_[i] != nextParen_[i] || s_[j - 1] != ')';
+        default: break;
+        }
+        // Only Sum allows a "+" between two operands outside brackets, only
+        // Sum and Dif a "-"; the rules and sets that reach neither cannot
+        // accept a text holding one.
+        switch (r) {
+        case rDif:
+        case sSumLeft:
+            if (outerSign(plusSigns_, i, j)) return true;
+            break;
+        case rPrd:
+        case rIDv:
+        case rMdl:
+        case rDvs:
+        case rPow:
+        case sDifRight:
+        case sPrdLeft:
+        case sDvsRight:
+        case sPow:
+        case sNeg:
+            if (outerSign(plusSigns_, i, j) || outerSign(minusSigns_, i, j)) return true;
+            break;
         default: break;
         }
         if (r >= firstSet) return false;
@@ -328,6 +356,25 @@ private:
         // that leaves a right part.
         const OperatorRule& o = operatorRule(r);
         return nextOperator_[o.op][i + 1] + o.length >= j;
+    }
+
+    // A sign after the first position, outside the brackets of [i, j),
+    // standing where only a binary operator can: right after a character of
+    // a name, a number or ")". An "E" (exponent) or the end of DIV or MOD
+    // before it may also start a signed operand, so those are not counted.
+    bool binarySign(int p) const
+    {
+        if (p == 0) return false;
+        const unsigned char before = static_cast<unsigned char>(s_[p - 1]);
+        if (before == 'E') return false;
+        if (p >= 3 && (s_.substr(p - 3, 3) == "DIV" || s_.substr(p - 3, 3) == "MOD")) return false;
+        return before == ')' || before == '_' || before == '.' || before >= 0x80 || isDigit(static_cast<char>(before)) ||
+               (before >= 'A' && before <= 'Z') || (before >= 'a' && before <= 'z');
+    }
+    bool outerSign(const std::vector<std::pair<int, int>>& signs, int i, int j) const
+    {
+        const auto it = std::lower_bound(signs.begin(), signs.end(), std::make_pair(balance_[i], i + 1));
+        return it != signs.end() && it->first == balance_[i] && it->second < j;
     }
 
     bool compute(Rule r, int i, int j)
@@ -464,6 +511,7 @@ private:
     std::vector<int> nextParen_;  // first "(" at or after each position
     std::vector<int> nextBreak_;  // first character at or after each position that no name holds
     std::array<std::vector<int>, opCount> nextOperator_;  // next occurrence of each operator
+    std::vector<std::pair<int, int>> plusSigns_, minusSigns_;  // binary-looking signs by (balance, position)
     std::array<std::vector<int>, opCount> occurrences_;
     std::array<std::vector<std::pair<int, int>>, opCount> byBalance_;
     struct LeftScan {

@@ -197,7 +197,7 @@ TEST_F(Compiled, FailureMessages)
 
 class ReferenceRules {
 public:
-    std::set<std::string> variables{"A", "X", "Y", "XMODY", "E"};
+    std::set<std::string> variables{"A", "X", "Y", "XMODY", "E", "XE", "\xce\x94"};
     std::set<std::string> one{"SIN"};
     std::set<std::string> two{"MAX"};
 
@@ -339,20 +339,20 @@ TEST(CompilerAgreement, MatchesThePlainRulesOnRandomFormulas)
 {
     TCustomParser parser;
     std::map<const double*, std::string> cells;
-    for (const char* name : {"A", "X", "Y", "XMODY", "E"}) cells[parser.SetVariable(name, 1.0)] = name;
+    for (const char* name : {"A", "X", "Y", "XMODY", "E", "XE", "\xce\x94"}) cells[parser.SetVariable(name, 1.0)] = name;
     // Standard procedures, so that readBack can name them.
     parser.AddFunctionOneParam("SIN", ops::Sin);
     parser.AddFunctionTwoParam("MAX", ops::Max);
     ReferenceRules reference;
 
-    const std::vector<std::string> tokens = {"A", "X", "Y", "XMODY", "E", "1", "2", ".5", "3E", "PI", "-", "-",
-                                             "+", "*", "/", "^", "DIV", "MOD", "(", ")", "(", ")", ",", "SIN(",
-                                             "MAX("};
+    const std::vector<std::string> tokens = {"A", "X", "Y", "XMODY", "E", "XE", "\xce\x94", "1", "2", ".5", "3E",
+                                             "PI", "-", "-", "+", "+", "*", "/", "^", "DIV", "MOD", "(", ")", "(",
+                                             ")", ",", "SIN(", "MAX("};
     std::mt19937 random(2024);
     int compared = 0, accepted = 0;
-    for (int trial = 0; trial < 20000; ++trial) {
+    for (int trial = 0; trial < 40000; ++trial) {
         std::string text;
-        const int length = 1 + static_cast<int>(random() % 8);
+        const int length = 1 + static_cast<int>(random() % 10);
         for (int k = 0; k < length; ++k) text += tokens[random() % tokens.size()];
         if (!ReferenceRules::balanced(text)) continue;
 
