@@ -87,6 +87,8 @@ const std::vector<Worst>& worstFormulas()
                                                  {"+", "-", "*", "/", "^", "DIV", "MOD"}, 7)});
         w.push_back({"calls_and_brackets", repeatUpTo(1000, {"SIN(X)", "(X)", "MAX(X,(1))", "-(X)", "XMODX"},
                                                       {"/", "-", "MOD", "*"}, 360)});
+        w.push_back({"signed_group_ops", repeatUpTo(1000, {"1", "-1"}, {"DIV", "/", "*"}, 174)});
+        w.push_back({"calls_with_commas", repeatUpTo(1000, {"MAX(X,1)", "SIN(X)", "-1"}, {"/", "DIV", ",", "-"}, 525)});
         // A formula that compiles: the most operations the level limits allow
         // in a text of 1,000 characters, brackets balanced.
         w.push_back({"balanced_sums", [] {
@@ -113,6 +115,6 @@ void BM_ParserCompileWorst(benchmark::State& state)
     state.SetLabel(std::string(w.name) + " (" + std::to_string(w.text.size()) + " chars, " +
                    (compiled ? "compiles" : "fails") + ")");
 }
-BENCHMARK(BM_ParserCompileWorst)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParserCompileWorst)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
 
 }  // namespace
