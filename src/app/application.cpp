@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "descriptive/velmora_descrittiva.h"
+#include "table/rinomina_colonna.h"
 
 namespace velmora {
 
@@ -9,6 +10,7 @@ Application::Application(Platform& platform) : menu_(std::make_unique<TMenuGEN>(
     // The other windows, in the start-up order; each registers with the
     // main window so that "Analizza" and the buttons can show it.
     create<TVelmoraDescrittiva>();
+    create<TRinominaColonna>();
 }
 
 Application::~Application() = default;

@@ -63,6 +63,7 @@ TMenuGEN::TMenuGEN(Platform& platform_) : Window("TMenuGEN", baseTitle, 1024, 72
     declare(Informazioni_IMG).onClick = [this] { Informazioni_IMGClick(); };
     declare(Tabella_TXT).wholeRowSelection = true;
     declare(barra);
+    declareTableMenu();
     FormCreate();
 }
 
