@@ -100,6 +100,12 @@ public:
     void EliminaColonna_MEMClick();
     void RinominaColonna_MEMClick();
 
+    // The clipboard of the data table: a block as tab-separated text, and a
+    // pasted block written from the current cell on, growing the table when
+    // it reaches past its end; read-only columns keep their cells.
+    std::string copyCells(const CellRange& block) const;
+    void pasteCells(const std::string& text);
+
     // The other windows, registered once at start-up by their class name.
     void registerWindow(Window& window);
     Window* window(std::string_view className) const;

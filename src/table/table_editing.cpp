@@ -1,8 +1,11 @@
 // The pop-up menu of the data table: rows and columns added, deleted and
 // renamed. The size boxes count from the number they show, not from the
 // table, so that they follow what the user typed.
+#include <algorithm>
+
 #include "controls/failures.h"
 #include "table/menu_gen.h"
+#include "table/clipboard_text.h"
 #include "table/numbers.h"
 #include "table/rinomina_colonna.h"
 
@@ -25,6 +28,8 @@ void TMenuGEN::declareTableMenu()
     EliminaColonna_MEM.onClick = [this] { EliminaColonna_MEMClick(); };
     RinominaColonna_MEM.onClick = [this] { RinominaColonna_MEMClick(); };
     popupMenus.emplace_back("MenuTabella", "Tabella_TXT");
+    Tabella_TXT.onCopy = [this](const CellRange& block) { return copyCells(block); };
+    Tabella_TXT.onPaste = [this](const std::string& text) { pasteCells(text); };
 }
 
 void TMenuGEN::AggiungiRiga_MENClick()
@@ -77,6 +82,35 @@ void TMenuGEN::RinominaColonna_MEMClick()
     rename->NomeColonna_TXT.text = header;
     rename->indiceColonna = col;
     platform.showModal(*rename);
+}
+
+std::string TMenuGEN::copyCells(const CellRange& block) const { return formatCellBlock(Tabella_TXT, block); }
+
+void TMenuGEN::pasteCells(const std::string& text)
+{
+    const auto block = parseCellBlock(text);
+    if (block.empty()) return;
+    std::size_t width = 0;
+    for (const auto& row : block) width = std::max(width, row.size());
+
+    const int top = std::max(Tabella_TXT.currentRow, 0);
+    const int left = std::max(Tabella_TXT.currentCol, 0);
+    const int rows = top + static_cast<int>(block.size());
+    const int columns = left + static_cast<int>(width);
+    const bool grows = rows > Tabella_TXT.rowCount() || columns > Tabella_TXT.columnCount();
+    if (rows > Tabella_TXT.rowCount()) Tabella_TXT.setRowCount(rows);
+    while (Tabella_TXT.columnCount() < columns) Tabella_TXT.addColumn(letterName(Tabella_TXT.columnCount()), false);
+
+    for (std::size_t r = 0; r < block.size(); ++r) {
+        for (std::size_t c = 0; c < block[r].size(); ++c) {
+            const int col = left + static_cast<int>(c);
+            if (!Tabella_TXT.readOnly(col)) Tabella_TXT.setCell(col, top + static_cast<int>(r), block[r][c]);
+        }
+    }
+    if (grows) {
+        Numero_righe_TXT.text = IntToStr(Tabella_TXT.rowCount());
+        Numero_colonne_TXT.text = IntToStr(Tabella_TXT.columnCount());
+    }
 }
 
 }  // namespace velmora
