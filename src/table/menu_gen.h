@@ -87,6 +87,9 @@ public:
 
     // Handlers.
     void FormCreate();
+    // The last step of the window's creation: a temporary information window
+    // shown for two seconds, while the program answers nothing.
+    void showSplash();
     void Nuovi_Dati_IMGClick();
     void Apri_Dati_IMGClick();
     void Salva_Dati_IMGClick();

@@ -19,6 +19,7 @@ struct TableEditing : ::testing::Test {
     Application app{platform};
     TMenuGEN& menu = app.menu();
     StringGrid& table = menu.Tabella_TXT;
+    void SetUp() override { platform.closed.clear(); }  // the splash's
 
     std::vector<std::string> headers() const
     {
