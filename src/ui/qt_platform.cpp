@@ -9,12 +9,13 @@
 
 #include "controls/window.h"
 #include "ui/chart_view.h"
+#include "ui/info_pictures.h"
 #include "ui/tones.h"
 #include "ui/window_view.h"
 
 namespace velmora::ui {
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() { registerInfoPictures(); }
 QtPlatform::~QtPlatform() = default;
 
 QWidget* QtPlatform::activeParent() const
