@@ -3,7 +3,7 @@
 namespace velmora {
 
 TAutocorrelazioneTipi::TAutocorrelazioneTipi(TMenuGEN&)
-    : Window("TAutocorrelazioneTipi", "Tipologie di correlazioni", 740, 760)
+    : Window("TAutocorrelazioneTipi", "Tipologie di correlazioni", 740, 660)
 {
     Titolo_LAB.fontSize = 18;
     Titolo_LAB.centered = true;

@@ -69,6 +69,20 @@ Node op(const QString& s)
     return [s](const Style& st) { return textBox(s, st, false, st.size * 0.25, st.size * 0.25); };
 }
 
+Node big(const QString& s, double scale)
+{
+    return [s, scale](const Style& st) {
+        Box b = textBox(s, Style{st.size * scale}, false);
+        // Centred on the axis like the text it stands in.
+        const double shift = (b.ascent - b.descent) / 2 - axis(st);
+        Box out = b;
+        out.ascent = b.ascent - shift;
+        out.descent = b.descent + shift;
+        out.draw = [b, shift](QPainter& p, QPointF at) { b.draw(p, {at.x(), at.y() + shift}); };
+        return out;
+    };
+}
+
 Node space(double ems)
 {
     return [ems](const Style& st) {
@@ -172,7 +186,7 @@ Node root(Node radicand)
         out.draw = [r, t, gap, hook, st, w = out.width](QPainter& p, QPointF at) {
             const double top = at.y() - r.ascent - gap - t / 2;
             const double bottom = at.y() + r.descent + st.size * 0.05;
-            const double mid = at.y() - axis(st) * 0.6;
+            const double mid = bottom - std::max((bottom - top) * 0.42, st.size * 0.5);
             QPainterPath path;
             path.moveTo(at.x() + hook * 0.05, mid + st.size * 0.05);
             path.lineTo(at.x() + hook * 0.28, mid - st.size * 0.06);
@@ -256,31 +270,6 @@ Node bar(Node content)
             c.draw(p, at);
             const double y = at.y() - c.ascent - lift;
             strokeLine(p, {at.x() + c.width * 0.12, y}, {at.x() + c.width * 0.95, y}, t);
-        };
-        return out;
-    };
-}
-
-Node sum(Node lower, Node upper)
-{
-    return [lower, upper](const Style& st) {
-        const Box sigma = textBox(QStringLiteral("Σ"), Style{st.size * 1.45}, false);
-        const Style sc = script(st);
-        const Box lo = lower ? lower(sc) : Box{};
-        const Box up = upper ? upper(sc) : Box{};
-        const double gap = st.size * 0.08;
-        // The sign is centred on the axis.
-        const double shift = (sigma.ascent - sigma.descent) / 2 - axis(st);
-        Box out;
-        out.width = std::max({sigma.width, lo.width, up.width}) + st.size * 0.12;
-        out.ascent = sigma.ascent - shift + (upper ? gap + up.descent + up.ascent : 0);
-        out.descent = sigma.descent + shift + (lower ? gap + lo.ascent + lo.descent : 0);
-        out.draw = [sigma, lo, up, gap, shift, hasLo = bool(lower), hasUp = bool(upper), w = out.width](QPainter& p,
-                                                                                                      QPointF at) {
-            const double base = at.y() + shift;
-            sigma.draw(p, {at.x() + (w - sigma.width) / 2, base});
-            if (hasUp) up.draw(p, {at.x() + (w - up.width) / 2, base - sigma.ascent - gap - up.descent});
-            if (hasLo) lo.draw(p, {at.x() + (w - lo.width) / 2, base + sigma.descent + gap + lo.ascent});
         };
         return out;
     };

@@ -30,6 +30,7 @@ Node var(const QString& s);   // italic: variables
 Node txt(const QString& s);   // upright: digits, names of functions
 Node op(const QString& s);    // upright with space around: = + − ·
 Node space(double ems);
+Node big(const QString& s, double scale);  // an upright sign drawn larger
 Node row(std::vector<Node> parts);
 Node frac(Node numerator, Node denominator);
 Node sup(Node base, Node exponent);
@@ -38,9 +39,7 @@ Node subsup(Node base, Node index, Node exponent);
 Node root(Node radicand);
 Node paren(Node content, QChar open = '(', QChar close = ')');
 Node bar(Node content);  // a line over it: the mean
-// Σ or ∫ with limits (below and above for Σ, at the side for ∫); a limit may
-// be empty.
-Node sum(Node lower, Node upper);
+// ∫ with limits at its side; a limit may be empty.
 Node integral(Node lower, Node upper);
 // Lines one under the other, each centred.
 Node lines(std::vector<Node> rows);

@@ -1,5 +1,6 @@
 #include "ui/info_pictures.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -29,14 +30,18 @@ Node half(const QString& d) { return frac(sub(var("d"), n(d)), n("2")); }
 Node dsub(const QString& i) { return sub(var("d"), n(i)); }
 Node xi() { return sub(var("x"), var("i")); }
 Node yi() { return sub(var("y"), var("i")); }
-Node sumI() { return sum(row({var("i"), n("="), n("1")}), var("n")); }
+// Σ with its limits at the side, which keeps fractions low.
+Node sigma(Node lower, Node upper) { return subsup(big("Σ", 1.2), std::move(lower), std::move(upper)); }
+Node sumI() { return sigma(row({var("i"), n("="), n("1")}), var("n")); }
+Node sq2(Node base, Node index) { return subsup(std::move(base), std::move(index), n("2")); }
 Node betaKernel()
 {
     return row({sup(var("t"), row({var("a"), n("−"), n("1")})),
                 sup(paren(row({n("1"), op("−"), var("t")})), row({var("b"), n("−"), n("1")})), space(0.15), var("d"),
                 var("t")});
 }
-Node comma() { return row({n(","), space(0.6)}); }
+Node comma() { return row({n(","), space(0.3)}); }
+Node sep() { return row({n(","), space(0.8)}); }
 
 std::vector<std::pair<const char*, Node>> formulas()
 {
@@ -52,17 +57,15 @@ std::vector<std::pair<const char*, Node>> formulas()
                     '[', ']')})},
         {"formula.rayleigh.density",
          row({fx("f"), op("="), frac(x(), sq(var("σ"))), space(0.1), exp(row({n("−"), frac(sq(x()), twoSigma2)})),
-              comma(), x(), op("≥"), n("0")})},
+              sep(), x(), op("≥"), n("0")})},
         {"formula.rayleigh.cumulative",
-         row({fx("F"), op("="), n("1"), op("−"), exp(row({n("−"), frac(sq(x()), twoSigma2)})), comma(), x(), op("≥"),
+         row({fx("F"), op("="), n("1"), op("−"), exp(row({n("−"), frac(sq(x()), twoSigma2)})), sep(), x(), op("≥"),
               n("0")})},
         {"formula.fisher.density",
-         row({fx("f"), op("="),
-              frac(root(frac(row({sup(paren(row({dsub("1"), x()})), dsub("1")), space(0.1), sup(dsub("2"), dsub("2"))}),
-                             sup(paren(row({dsub("1"), x(), op("+"), dsub("2")})),
-                                 row({dsub("1"), n("+"), dsub("2")})))),
-                   row({x(), space(0.1), var("B"), paren(row({half("1"), comma(), half("2")}))})),
-              comma(), x(), op(">"), n("0")})},
+         row({fx("f"), op("="), frac(n("1"), row({x(), space(0.1), var("B"), paren(row({half("1"), comma(), half("2")}))})),
+              root(frac(row({sup(paren(row({dsub("1"), x()})), dsub("1")), space(0.1), sup(dsub("2"), dsub("2"))}),
+                        sup(paren(row({dsub("1"), x(), op("+"), dsub("2")})), row({dsub("1"), n("+"), dsub("2")})))),
+              sep(), x(), op(">"), n("0")})},
         {"formula.beta",
          row({var("B"), paren(row({var("a"), comma(), var("b")})), op("="), integral(n("0"), n("1")), betaKernel()})},
         {"formula.fisher.cumulative",
@@ -75,18 +78,18 @@ std::vector<std::pair<const char*, Node>> formulas()
               betaKernel()})},
         {"formula.weibull.density",
          row({fx("f"), op("="), frac(var("k"), var("λ")), sup(paren(frac(x(), var("λ"))), row({var("k"), n("−"), n("1")})),
-              space(0.1), exp(row({n("−"), sup(paren(row({x(), n("/"), var("λ")})), var("k"))})), comma(), x(),
+              space(0.1), exp(row({n("−"), sup(paren(row({x(), n("/"), var("λ")})), var("k"))})), sep(), x(),
               op("≥"), n("0")})},
         {"formula.weibull.cumulative",
          row({fx("F"), op("="), n("1"), op("−"), exp(row({n("−"), sup(paren(row({x(), n("/"), var("λ")})), var("k"))})),
-              comma(), x(), op("≥"), n("0")})},
+              sep(), x(), op("≥"), n("0")})},
         {"formula.ttest",
          row({var("T"), op("="),
-              frac(row({bar(sub(var("x"), n("1"))), op("−"), bar(sub(var("x"), n("2")))}), var("s")), comma(),
+              frac(row({sub(bar(var("x")), n("1")), op("−"), sub(bar(var("x")), n("2"))}), var("s")), sep(),
               var("s"), op("="),
-              root(row({frac(row({paren(row({sub(var("n"), n("1")), op("−"), n("1")})), sq(sub(var("s"), n("1"))),
+              root(row({frac(row({paren(row({sub(var("n"), n("1")), op("−"), n("1")})), sq2(var("s"), n("1")),
                                   op("+"), paren(row({sub(var("n"), n("2")), op("−"), n("1")})),
-                                  sq(sub(var("s"), n("2")))}),
+                                  sq2(var("s"), n("2"))}),
                              row({sub(var("n"), n("1")), op("+"), sub(var("n"), n("2")), op("−"), n("2")})),
                         op("·"),
                         frac(row({sub(var("n"), n("1")), op("+"), sub(var("n"), n("2"))}),
@@ -95,18 +98,18 @@ std::vector<std::pair<const char*, Node>> formulas()
          lines({row({var("y"), op("="), var("a"), op("+"), var("b"), x()}),
                 row({var("b"), op("="),
                      frac(row({var("n"), sumI(), xi(), yi(), op("−"), sumI(), xi(), sumI(), yi()}),
-                          row({var("n"), sumI(), sq(xi()), op("−"), sq(paren(row({sumI(), xi()})))})),
-                     comma(), var("a"), op("="), frac(row({sumI(), yi(), op("−"), var("b"), sumI(), xi()}), var("n"))})})},
+                          row({var("n"), sumI(), sq2(var("x"), var("i")), op("−"), sq(paren(row({sumI(), xi()})))})),
+                     sep(), var("a"), op("="), frac(row({sumI(), yi(), op("−"), var("b"), sumI(), xi()}), var("n"))})})},
         {"formula.polynomial",
          lines({row({var("y"), op("="), sub(var("b"), n("0")), op("+"), sub(var("b"), n("1")), x(), op("+"),
                      sub(var("b"), n("2")), sq(x()), op("+"), n("…"), op("+"), sub(var("b"), var("m")),
                      sup(x(), var("m"))}),
-                row({sum(row({var("j"), n("="), n("0")}), var("m")), sub(var("b"), var("j")), sumI(),
+                row({sigma(row({var("j"), n("="), n("0")}), var("m")), sub(var("b"), var("j")), sumI(),
                      subsup(var("x"), var("i"), row({var("j"), n("+"), var("k")})), op("="), sumI(), yi(),
-                     subsup(var("x"), var("i"), var("k")), comma(), var("k"), op("="), n("0"), n("…"), var("m")})})},
+                     subsup(var("x"), var("i"), var("k")), sep(), var("k"), op("="), n("0"), n("…"), var("m")})})},
         {"formula.autocorrelation",
          [] {
-             const Node t = sum(row({var("t"), n("="), var("k"), n("+"), n("1")}), var("T"));
+             const Node t = sigma(row({var("t"), n("="), var("k"), n("+"), n("1")}), var("T"));
              const Node yt = paren(row({sub(var("Y"), var("t")), op("−"), bar(var("Y"))}));
              const Node ytk = paren(row({sub(var("Y"), row({var("t"), n("−"), var("k")})), op("−"), bar(var("Y"))}));
              return row({sub(var("R"), var("k")), op("="), frac(row({t, yt, ytk}), row({t, sq(yt)}))});
@@ -120,9 +123,9 @@ std::vector<std::pair<const char*, Node>> formulas()
          }()},
         {"formula.spearman",
          row({var("ρ"), op("="), n("1"), op("−"),
-              frac(row({n("6"), sumI(), sq(sub(var("d"), var("i")))}),
+              frac(row({n("6"), sumI(), sq2(var("d"), var("i"))}),
                    row({var("n"), paren(row({sq(var("n")), op("−"), n("1")}))})),
-              comma(), sub(var("d"), var("i")), op("="), n("rank"), paren(xi()), op("−"), n("rank"), paren(yi())})},
+              sep(), sub(var("d"), var("i")), op("="), n("rank"), paren(xi()), op("−"), n("rank"), paren(yi())})},
     };
 }
 
@@ -204,7 +207,12 @@ public:
         state_ ^= state_ << 17;
         return ((state_ >> 11) + 0.5) / 9007199254740992.0;
     }
-    double normal() { return std::sqrt(-2 * std::log(uniform())) * std::cos(2 * pi * uniform()); }
+    double normal()
+    {
+        const double a = uniform();  // in this order, for the same numbers everywhere
+        const double b = uniform();
+        return std::sqrt(-2 * std::log(a)) * std::cos(2 * pi * b);
+    }
 
 private:
     std::uint64_t state_;
@@ -312,7 +320,7 @@ Frame drawAxes(QPainter& p, QRectF area, double x0, double x1, double y0, double
     QFont bold = small;
     bold.setPixelSize(12);
     bold.setBold(true);
-    Frame f{area.adjusted(34, 20, -10, -22), x0, x1, y0, y1};
+    Frame f{area.adjusted(34, 20, -18, -22), x0, x1, y0, y1};
     p.setFont(small);
     for (double v = std::ceil(x0 / xStep) * xStep; v <= x1 + 1e-9; v += xStep) {
         const QPointF a = f.map(v, y0);
@@ -331,7 +339,7 @@ Frame drawAxes(QPainter& p, QRectF area, double x0, double x1, double y0, double
     p.setPen(QPen(axisInk, 1.2));
     p.drawLine(f.map(x0, y0), f.map(x1, y0));
     p.drawLine(f.map(x0, y0), f.map(x0, y1));
-    p.drawText(QRectF(f.plot.right() - 30, f.plot.bottom() + 8, 40, 14), Qt::AlignRight, xName);
+    p.drawText(QRectF(f.plot.right() + 3, f.plot.bottom() - 14, 14, 12), Qt::AlignLeft, xName);
     p.setFont(bold);
     p.drawText(QRectF(area.left(), area.top() + 2, area.width(), 16), Qt::AlignCenter, title);
     return f;
@@ -362,22 +370,26 @@ void drawCurves(QPainter& p, const Frame& f, const std::vector<Curve>& curves)
     p.restore();
 }
 
-void drawLegend(QPainter& p, const Frame& f, const std::vector<Curve>& curves, bool left = false)
+// The legend in a corner of the plot that the curves leave free.
+void drawLegend(QPainter& p, const Frame& f, const std::vector<Curve>& curves, bool bottom = false)
 {
     QFont small(QStringLiteral("DejaVu Sans"));
     small.setPixelSize(10);
     p.setFont(small);
-    const double w = 96, h = 14;
-    const double x = left ? f.plot.left() + 8 : f.plot.right() - w - 4;
-    double y = f.plot.top() + 4;
+    const QFontMetricsF metrics(small);
+    double textWidth = 0;
+    for (const Curve& c : curves) textWidth = std::max(textWidth, metrics.horizontalAdvance(c.label));
+    const double w = 22 + textWidth, h = 14;
+    const double x = f.plot.right() - w - 6;
+    double y = bottom ? f.plot.bottom() - h * curves.size() - 6 : f.plot.top() + 4;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 220));
-    p.drawRoundedRect(QRectF(x - 4, y - 2, w + 6, h * curves.size() + 4), 3, 3);
+    p.setBrush(QColor(255, 255, 255, 225));
+    p.drawRoundedRect(QRectF(x - 4, y - 2, w + 8, h * curves.size() + 4), 3, 3);
     for (std::size_t i = 0; i < curves.size(); ++i) {
         p.setPen(QPen(palette4[i % 4], 2.0));
         p.drawLine(QPointF(x, y + h / 2), QPointF(x + 16, y + h / 2));
         p.setPen(axisInk);
-        p.drawText(QRectF(x + 20, y, w - 20, h), Qt::AlignLeft | Qt::AlignVCenter, curves[i].label);
+        p.drawText(QRectF(x + 20, y, textWidth + 4, h), Qt::AlignLeft | Qt::AlignVCenter, curves[i].label);
         y += h;
     }
 }
@@ -401,7 +413,7 @@ QPixmap familyPicture(QSize size, const Family& fam)
     const Frame c = drawAxes(p, QRectF(half, 0, half, size.height()), fam.x0, fam.x1, 0, 1, fam.xStep, 0.25,
                              QStringLiteral("Cumulative function F(x)"));
     drawCurves(p, c, fam.cumulative);
-    drawLegend(p, c, fam.cumulative, false);
+    drawLegend(p, c, fam.cumulative, true);
     return pixmap;
 }
 
@@ -415,8 +427,6 @@ QPixmap normalCurves(QSize size)
         f.density.push_back({[=](double v) { return normalPdf(v, mu, s); }, label});
         f.cumulative.push_back({[=](double v) { return normalCdf(v, mu, s); }, label});
     }
-    // The cumulative legend would hide the curves at the top left; the
-    // curves leave the bottom right free.
     return familyPicture(size, f);
 }
 
@@ -500,7 +510,7 @@ QPixmap regressionPicture(QSize size, bool poly)
     QFont small(QStringLiteral("DejaVu Sans"));
     small.setPixelSize(11);
     p.setFont(small);
-    const QRectF box(f.plot.left() + 10, f.plot.top() + 4, 230, 18);
+    const QRectF box(f.plot.left() + 10, f.plot.top() + 4, 34 + QFontMetricsF(small).horizontalAdvance(label), 18);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 220));
     p.drawRoundedRect(box, 3, 3);
@@ -514,7 +524,7 @@ QPixmap regressionPicture(QSize size, bool poly)
 QPixmap correlograms(QSize size)
 {
     const int n = 96, lags = 16;
-    Noise noise(2019);
+    Noise noise(2032);  // a sample whose random part stays inside the band
     std::vector<double> trend(n), seasonal(n), random(n);
     for (int t = 0; t < n; ++t) {
         trend[t] = 0.08 * t + 0.5 * noise.normal();
@@ -602,7 +612,7 @@ QPixmap logo(QSize size)
     p.setBrush(QColor(0xFF, 0xD0, 0x60));
     for (int i = 0; i < 14; ++i) {
         const double xx = 580 + i * 13.5;
-        const double yy = baseY - 20 - i * 11 + 14 * noise.normal();
+        const double yy = baseY - 20 - i * 11 + 8 * noise.normal();
         p.drawEllipse(QPointF(xx, yy), 5, 5);
     }
     p.setPen(QPen(QColor(255, 255, 255, 230), 3, Qt::SolidLine, Qt::RoundCap));

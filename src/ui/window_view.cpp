@@ -535,9 +535,8 @@ void WindowView::build()
         flushButtons();
         l->addStretch(1);
         scroll->setWidget(content);
-        if (window_.background != 0) {
-            scroll->setStyleSheet("background: transparent;");
-        }
+        // The viewport takes the window's palette, so a window's own
+        // background shows through without touching the scroll bars.
         if (results) {
             auto* split = new QSplitter(Qt::Vertical);
             split->addWidget(scroll);

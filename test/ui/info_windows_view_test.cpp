@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -29,7 +30,10 @@ struct Views : ::testing::Test {
     void keep(QWidget& w, const char* name)
     {
         const QByteArray dir = qgetenv("VELMORA_GRAB_DIR");
-        if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+        if (dir.isEmpty()) return;
+        w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+        if (auto* scroll = w.findChild<QScrollArea*>())
+            scroll->widget()->grab().save(QString::fromUtf8(dir) + "/" + name + "_content.png");
     }
 };
 
