@@ -2,8 +2,13 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
+#include <QMenu>
+#include <QPointer>
 #include <QTableView>
+#include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +106,39 @@ TEST_F(Views, CtrlCAndCtrlVGoThroughTheTable)
     EXPECT_EQ(table->model()->columnCount(), 3);
     EXPECT_EQ(table->currentIndex(), table->model()->index(1, 1));
     EXPECT_EQ(menu.Numero_colonne_TXT.text, "3");
+}
+
+TEST_F(Views, TheTableMenuRenamesThroughAModalWindowThatClosesItself)
+{
+    TMenuGEN& menu = app.menu();
+    testing::setTable(menu.Tabella_TXT, {{"A", "B"}, {"1", "2"}});
+    ui::WindowView& v = platform.viewOf(menu);
+    auto* popup = v.findChild<QMenu*>("MenuTabella");
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->actions().size(), 5);
+
+    menu.Tabella_TXT.currentRow = 0;
+    menu.Tabella_TXT.currentCol = 1;
+    QPointer<ui::WindowView> renameView;
+    for (int round = 0; round < 2; ++round) {
+        // The button is pressed from inside the modal loop, as a user would.
+        QTimer::singleShot(0, [&] {
+            renameView = qobject_cast<ui::WindowView*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(renameView);
+            auto* edit = renameView->findChild<QLineEdit*>("NomeColonna_TXT");
+            ASSERT_NE(edit, nullptr);
+            EXPECT_EQ(edit->text().toStdString(), round == 0 ? "B" : "Citta_nuova");
+            edit->setText(round == 0 ? "Città nuova" : "Altro");
+            emit edit->textEdited(edit->text());
+            renameView->findChild<QToolButton*>(round == 0 ? "Rinomina_BTN" : "Annulla_BTN")->click();
+        });
+        QAction* item = popup->findChild<QAction*>("RinominaColonna_MEM");
+        ASSERT_NE(item, nullptr);
+        item->trigger();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(renameView.isNull());  // the closed view is gone, its window stays
+        EXPECT_EQ(menu.Tabella_TXT.header(1), "Citta_nuova");
+    }
 }
 
 }  // namespace
