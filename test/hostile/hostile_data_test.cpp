@@ -2,11 +2,15 @@
 // result or a failure with a message, and the program goes on.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "app/application.h"
 #include "controls/failures.h"
 #include "descriptive/velmora_descrittiva.h"
+#include "distributions/distribuzione_normale.h"
+#include "parser/parser.h"
+#include "regression/regressione_lineare.h"
 #include "fake_platform.h"
 #include "table/numbers.h"
 #include "test_tables.h"
@@ -31,6 +35,23 @@ struct Hostile : ::testing::Test {
         platform.openAnswers.push_back(path);
         try {
             menu.Apri_Dati_IMGClick();
+        } catch (const Error& e) {
+            return e.what();
+        }
+        return {};
+    }
+
+    // Opens an analysis as "Analizza" does and runs its Calcola; the
+    // failure message or "".
+    template <class W>
+    std::string calcola(const char* item, const char* className, const std::function<void(W&)>& choose)
+    {
+        auto& w = *static_cast<W*>(app.window(className));
+        menu.TipoAnalisi_LST.selectText(item);
+        menu.Analisi_IMGClick();
+        choose(w);
+        try {
+            w.Analisi_IMGClick();
         } catch (const Error& e) {
             return e.what();
         }
@@ -122,9 +143,49 @@ TEST_F(Hostile, MillionEqualValuesSortWithinBounds)
     for (int r = 0; r < 1000000; ++r) menu.Tabella_TXT.setCell(0, r, "1");
     EXPECT_EQ(describeAll(), "Invalid floating point operation");
 
+    // The pair sort of the regression and the sort of the distributions.
+    testing::setTable(menu.Tabella_TXT, {{"A", "B"}});
+    TMenuGEN::PulisciTabella(1000000, 2, menu.Tabella_TXT, false);
+    menu.Tabella_TXT.setHeader(0, "A");
+    menu.Tabella_TXT.setHeader(1, "B");
+    for (int r = 0; r < 1000000; ++r) {
+        menu.Tabella_TXT.setCell(0, r, "1");
+        menu.Tabella_TXT.setCell(1, r, r % 2 ? "2" : "3");
+    }
+    EXPECT_EQ(calcola<TRegressioneLineare>("Regression Linear", "TRegressioneLineare",
+                                           [](TRegressioneLineare& w) {
+                                               w.Colonna_X_LST.selectText("A");
+                                               w.Colonna_Y_LST.selectText("B");
+                                           }),
+              "Invalid floating point operation");  // no spread of X
+    EXPECT_EQ(calcola<TDistribuzioneNormale>("Normal Distribution", "TDistribuzioneNormale",
+                                             [](TDistribuzioneNormale& w) { w.ListaColonne.items[0].checked = true; }),
+              "Invalid floating point operation");  // standard deviation 0
+
     std::vector<double> keys(1000000, 2.0), companions(1000000, 0.0);
     OrdinaVettoriAlgoritmoQuickSortReali(keys, companions, 0, 999999);
     EXPECT_EQ(keys.front(), 2.0);
+}
+
+TEST_F(Hostile, FormulasOfTenThousandCharactersCompileOrFail)
+{
+    std::string sum = "X";
+    while (sum.size() < 10000) sum += "+X*2-Y/3";
+    std::string nested;
+    while (nested.size() < 10000) nested = "(" + (nested.empty() ? std::string("X") : nested) + "+1)";
+    std::string mixed;
+    for (int i = 0; mixed.size() < 10000; ++i) mixed += "SIN(X)*(Y-" + std::to_string(i) + ")^2/";
+    for (const std::string& formula : {sum, nested, mixed, std::string(10000, '(')}) {
+        TParser parser;
+        parser.SetVariable("X", 1.5);
+        parser.SetVariable("Y", 2.0);
+        try {
+            parser.ParseExpression(formula);
+            (void)parser.Value();
+        } catch (const Error& e) {
+            EXPECT_GT(std::string(e.what()).size(), 0u);
+        }
+    }
 }
 
 }  // namespace
