@@ -41,5 +41,17 @@ sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS) --timeout 1800
 
+# Each fuzz target runs for FUZZ_SECONDS (60 by default) from its seed corpus.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@command -v clang++ >/dev/null || { echo "clang++ is needed (Debian clang, libclang-rt-14-dev)"; exit 1; }
+	@test -f build-fuzz/CMakeCache.txt || CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZ=ON -DVELMORA_UI=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	@for target in build-fuzz/fuzz/*_fuzz; do \
+	  name=$$(basename $$target _fuzz); mkdir -p build-fuzz/corpus/$$name; \
+	  echo "== $$name"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus/$$name fuzz/corpus/$$name || exit 1; \
+	done
+
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz

@@ -1,9 +1,11 @@
 #include "analysis/analysis_window.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "controls/failures.h"
 #include "table/numbers.h"
+#include "table/table_file.h"
 
 namespace velmora {
 
@@ -17,6 +19,13 @@ AnalysisWindow::AnalysisWindow(TMenuGEN& menu_, std::string className, std::stri
     Ferma_IMG.onClick = [this] { Ferma_IMGClick(); };
     Ferma_IMG.allowWhileBusy = true;
     SalvaTabella_IMG.onClick = [this] { SalvaTabella_IMGClick(); };
+    SalvaGrafico_IMG.onClick = [this] { SalvaGrafico_IMGClick(); };
+    for (Button* item : {&AsseSinistroInZero, &AsseSinistroInAuto, &AsseBassoInZero, &AsseBassoInAuto})
+        item->menu = "MenuGrafico";
+    AsseSinistroInZero.onClick = [this] { AsseSinistroInZeroClick(); };
+    AsseSinistroInAuto.onClick = [this] { AsseSinistroInAutoClick(); };
+    AsseBassoInZero.onClick = [this] { AsseBassoInZeroClick(); };
+    AsseBassoInAuto.onClick = [this] { AsseBassoInAutoClick(); };
 }
 
 Button& AnalysisWindow::declareButton(Button& button, std::function<void()> handler, bool allowWhileBusy)
@@ -33,6 +42,64 @@ void AnalysisWindow::declareStandardCommands(bool stop)
     declare(ArrotondaDato_CHK);
     declare(NumeroCifre_TXT);
     declare(SalvaTabella_IMG);
+}
+
+void AnalysisWindow::declareChart(bool bottomAxisItems)
+{
+    declare(Grafico);
+    declare(AsseSinistroInZero);
+    declare(AsseSinistroInAuto);
+    if (bottomAxisItems) {
+        declare(AsseBassoInZero);
+        declare(AsseBassoInAuto);
+    }
+    popupMenus.emplace_back("MenuGrafico", Grafico.name);
+}
+
+void AnalysisWindow::SalvaGrafico_IMGClick()
+{
+    const auto path = platform.askSaveFile(DialogoSalva_Grafico);
+    if (!path) return;
+    platform.saveChartPicture(Grafico, *path);
+}
+
+void AnalysisWindow::fixMinimumAtZero(ChartAxis& axis)
+{
+    axis.automaticMinimum = false;
+    axis.minimum = 0.0;
+    Grafico.changed();
+}
+
+void AnalysisWindow::automaticMinimum(ChartAxis& axis)
+{
+    axis.automaticMinimum = true;
+    Grafico.changed();
+}
+
+void AnalysisWindow::saveChartData(int requiredRows, const std::function<std::vector<std::string>()>& buildLines)
+{
+    if (Tabella_TXT.rowCount() < requiredRows) {
+        platform.showMessage(mustComputeFirst);
+        return;
+    }
+    const auto path = platform.askSaveFile(menu.DialogoSalva);
+    if (!path) return;
+    writeWholeFile(*path, formatTextLines(buildLines()));
+}
+
+void AnalysisWindow::copyColumnToTable(int requiredRows, const std::function<CopiedColumn(int newIndex)>& buildColumn)
+{
+    if (requiredRows > 0 && Tabella_TXT.rowCount() < requiredRows) {
+        platform.showMessage(mustComputeFirst);
+        return;
+    }
+    StringGrid& table = menu.Tabella_TXT;
+    const CopiedColumn column = buildColumn(table.columnCount());
+    const int col = table.addColumn(column.header, true);
+    const int rows = std::min(table.rowCount(), static_cast<int>(column.cells.size()));
+    for (int r = 0; r < rows; ++r) table.setCell(col, r, column.cells[r]);
+    menu.Numero_colonne_TXT.text = IntToStr(table.columnCount());
+    platform.showMessage("Copia effettuata");
 }
 
 void AnalysisWindow::ListaColonneItemClick(int index)

@@ -3,6 +3,7 @@
 // option and digit count, reading values, progress and stop, the result
 // table, saving it, and the completion signal. A window declares the
 // controls it shows (in layout order) and writes its computation.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,11 +34,48 @@ public:
     GridBox Tabella_TXT{"Tabella_TXT"};
     ProgressBar barra;
 
+    // The chart and the commands around it.
+    ChartBox Grafico{"Grafico"};
+    Button SalvaGrafico_IMG{"SalvaGrafico_IMG", "Salva Grafico"};
+    Button Esporta_Distribuzione_IMG{"Esporta_Distribuzione_IMG", "Salva dati Grafico"};
+    Button CopiaColonna_IMG{"CopiaColonna_IMG", "Copia regressione nella tabella"};
+    Button AsseSinistroInZero{"AsseSinistroInZero", "Left axis from 0", Area::Menu};
+    Button AsseSinistroInAuto{"AsseSinistroInAuto", "Left axis from AUTO", Area::Menu};
+    Button AsseBassoInZero{"AsseBassoInZero", "Bottom axis from 0", Area::Menu};
+    Button AsseBassoInAuto{"AsseBassoInAuto", "Bottom axis from AUTO", Area::Menu};
+    FileDialogSpec DialogoSalva_Grafico{"Portable Network Graphics", "*.png", "*.png", true};
+
     // Shared handlers.
     void Ferma_IMGClick() { Ferma = true; }
     void ArrotondaDato_CHKChange() { NumeroCifre_TXT.enabled = ArrotondaDato_CHK.checked; }
     void ListaColonneItemClick(int index);
     void SalvaTabella_IMGClick() { menu.SalvaTabella(Tabella_TXT); }
+    void SalvaGrafico_IMGClick();
+    void AsseSinistroInZeroClick() { fixMinimumAtZero(Grafico.leftAxis); }
+    void AsseSinistroInAutoClick() { automaticMinimum(Grafico.leftAxis); }
+    void AsseBassoInZeroClick() { fixMinimumAtZero(Grafico.bottomAxis); }
+    void AsseBassoInAutoClick() { automaticMinimum(Grafico.bottomAxis); }
+
+    // The guard of export and copy in the windows that have one.
+    static constexpr const char* mustComputeFirst = "Devi prima calcolare i parametri delle distribuzioni";
+
+    // Chart-data export: with fewer than `requiredRows` rows in the result
+    // table shows the guard message; otherwise asks for a file with the main
+    // window's save dialog and writes the lines the window builds (header
+    // first, fields joined by tabs) in the table-file encoding with CR LF.
+    void saveChartData(int requiredRows, const std::function<std::vector<std::string>()>& buildLines);
+
+    // A column to append to the data table.
+    struct CopiedColumn {
+        std::string header;
+        std::vector<std::string> cells;  // one per data-table row
+    };
+    // Copy into the data table: the guard as above (none for requiredRows 0),
+    // then the column the window builds (given the index it will take) is
+    // appended read-only, N.colonne shows the new count and "Copia
+    // effettuata" is shown. The column is built in full before the table
+    // changes, so a failure while building it leaves the table as it was.
+    void copyColumnToTable(int requiredRows, const std::function<CopiedColumn(int newIndex)>& buildColumn);
 
     // The indexes of the checked columns in list order. With none checked it
     // shows "Devi selezionare almeno una colonna da calcolare" and returns
@@ -72,6 +110,13 @@ protected:
     // The usual command bar: Calcola, Ferma (if `stop`), the rounding option,
     // Salva Tabella.
     void declareStandardCommands(bool stop);
+    // The chart with its pop-up menu: the left-axis items, and the
+    // bottom-axis items too when `bottomAxisItems`.
+    void declareChart(bool bottomAxisItems);
+
+private:
+    void fixMinimumAtZero(ChartAxis& axis);
+    void automaticMinimum(ChartAxis& axis);
 };
 
 }  // namespace velmora

@@ -1,17 +1,25 @@
 #include "app/application.h"
 
 #include "descriptive/velmora_descrittiva.h"
+#include "inference/test_t.h"
+#include "regression/regressione_lineare.h"
 
 namespace velmora {
 
-Application::Application(Platform& platform) : menu_(std::make_unique<TMenuGEN>(platform))
+Application::Application(Platform& platform) : platform_(platform), menu_(std::make_unique<TMenuGEN>(platform))
 {
     // The other windows, in the start-up order; each registers with the
     // main window so that "Analizza" and the buttons can show it.
+    create<TTestT>();
+    create<TRegressioneLineare>();
     create<TVelmoraDescrittiva>();
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // The views go before the windows they show.
+    for (Window* w : windows()) platform_.close(*w);
+}
 
 template <class W>
 W& Application::create()

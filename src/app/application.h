@@ -23,6 +23,7 @@ private:
     template <class W>
     W& create();
 
+    Platform& platform_;
     std::unique_ptr<TMenuGEN> menu_;
     std::vector<std::unique_ptr<Window>> windows_;
 };

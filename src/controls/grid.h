@@ -69,6 +69,7 @@ private:
     void checkColumn(int col) const;
     void checkCell(int col, int row) const;
     static void compact(Column& column);
+    static void reserveSpans(Column& column, int rows);
 
     int rows_ = 0;
     std::vector<Column> columns_;

@@ -156,7 +156,7 @@ void TVelmoraDescrittiva::Analisi_IMGClick()
     for (int k = 0; k < m; ++k) {
         const DescriptiveMeasures& x = measures[k];
         table.setHeader(k, menu.Tabella_TXT.header(columns[k]));
-        table.setWidth(k, 140);
+        table.setWidth(k, 160);
         const std::pair<const char*, std::string> rows[] = {
             {"Average", formatValue(x.average, digits)},
             {"Variance", formatValue(x.variance, digits)},

@@ -98,8 +98,7 @@ void TMenuGEN::OrdinaMatriceAlgoritmoQuickSort(int InizioVettore, int FineVettor
     // Any ascending order serves the callers of this sort; the pair sort is
     // the one that must keep its exchange order.
     if (InizioVettore >= FineVettore) return;
-    double* column = Valori.column(colonna);
-    std::sort(column + InizioVettore, column + FineVettore + 1);
+    sortAscending(Valori.column(colonna) + InizioVettore, static_cast<std::size_t>(FineVettore - InizioVettore) + 1);
 }
 
 std::string TMenuGEN::letterName(int index)

@@ -1,9 +1,11 @@
 #include "table/numbers.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <algorithm>
 #include <limits>
 
@@ -20,46 +22,26 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator)
 {
     std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n && text[i] == ' ') ++i;
-    std::size_t end = n;
+    std::size_t end = text.size();
+    while (i < end && text[i] == ' ') ++i;
     while (end > i && text[end - 1] == ' ') --end;
 
-    // Copy the accepted characters into a small buffer in the form
-    // from_chars reads: '.' as separator, no '+'.
-    char buf[420];
-    std::size_t len = 0;
     bool negative = false;
     if (i < end && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
     }
+    // Mantissa: digits with at most one separator.
+    const std::size_t mantissaStart = i;
     int digits = 0;
     bool separatorSeen = false;
-    int significantStart = -1;  // decimal position of the first nonzero digit
-    int intDigits = 0;
-    int leadingFractionZeros = 0;
     for (; i < end; ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            ++digits;
-            if (!separatorSeen) ++intDigits;
-            if (c != '0' && significantStart < 0) significantStart = digits;
-            if (separatorSeen && significantStart < 0) ++leadingFractionZeros;
-        } else if (c == decimalSeparator && !separatorSeen) {
-            separatorSeen = true;
-        } else {
-            break;
-        }
-        if (len + 1 >= 400) {
-            // Very long mantissas: the further digits cannot change the
-            // double beyond what 400 digits give, except for their count.
-            if (!separatorSeen) return std::nullopt;
-            continue;
-        }
-        buf[len++] = c == decimalSeparator ? '.' : c;
+        if (isDigit(text[i])) ++digits;
+        else if (text[i] == decimalSeparator && !separatorSeen) separatorSeen = true;
+        else break;
     }
     if (digits == 0) return std::nullopt;
+    const std::string_view mantissaText = text.substr(mantissaStart, i - mantissaStart);
     long long exponent = 0;
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
@@ -70,27 +52,71 @@ std::optional<double> tryParseFloat(std::string_view text, char decimalSeparator
         }
         if (i >= end || !isDigit(text[i])) return std::nullopt;
         for (; i < end && isDigit(text[i]); ++i) {
-            if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
+            if (exponent < 1000000) exponent = exponent * 10 + (text[i] - '0');
         }
         if (expNegative) exponent = -exponent;
     }
     if (i != end) return std::nullopt;
-    if (significantStart < 0) return negative ? -0.0 : 0.0;
 
-    if (exponent != 0) {
-        buf[len++] = 'e';
-        const auto r = std::to_chars(buf + len, buf + sizeof(buf), exponent);
-        len = static_cast<std::size_t>(r.ptr - buf);
+    // The significant digits (from the first nonzero one) and the decimal
+    // exponent of the value 0.d1d2d3... * 10^scale.
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int fractionDigits = 0;  // of the first 19 significant digits
+    long long integerDigits = 0;  // significant digits before the separator
+    long long leadingFractionZeros = 0;
+    bool inFraction = false;
+    for (char c : mantissaText) {
+        if (c == decimalSeparator) {
+            inFraction = true;
+            continue;
+        }
+        if (significant == 0 && c == '0') {
+            if (inFraction) ++leadingFractionZeros;
+            continue;
+        }
+        ++significant;
+        if (!inFraction) ++integerDigits;
+        if (significant <= 19) {
+            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+            if (inFraction) ++fractionDigits;
+        }
     }
+    if (significant == 0) return negative ? -0.0 : 0.0;
+
+    // Both the integer and the power of ten are exact doubles, so one
+    // multiplication or division rounds correctly: most table cells end here.
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (significant <= 19 && mantissa <= (1ULL << 53)) {
+        const long long scale = exponent - fractionDigits - leadingFractionZeros;
+        if (scale >= -22 && scale <= 22) {
+            const double m = static_cast<double>(mantissa);
+            const double v = scale < 0 ? m / powers[-scale] : m * powers[scale];
+            return negative ? -v : v;
+        }
+    }
+
+    // Otherwise the full conversion, on "0.<significant digits>e<scale>".
+    const long long scale = exponent + (integerDigits > 0 ? integerDigits : -leadingFractionZeros);
+    if (scale > 400) return std::nullopt;  // far beyond the largest double
+    if (scale < -400) return negative ? -0.0 : 0.0;
+    std::string buffer = "0.";
+    buffer.reserve(static_cast<std::size_t>(significant) + 12);
+    bool started = false;
+    for (char c : mantissaText) {
+        if (c == decimalSeparator || (!started && c == '0')) continue;
+        started = true;
+        buffer += c;
+    }
+    buffer += 'e';
+    buffer += std::to_string(scale);
     double value = 0.0;
-    const auto result = std::from_chars(buf, buf + len, value);
+    const auto result = std::from_chars(buffer.data(), buffer.data() + buffer.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        // Decimal magnitude of the number: above the range is not a value,
-        // below it is zero.
-        const long long magnitude = exponent + (intDigits > 0 ? intDigits : -leadingFractionZeros);
-        if (magnitude > 0) return std::nullopt;
+        if (scale > 0) return std::nullopt;
         value = 0.0;
-    } else if (result.ec != std::errc() || result.ptr != buf + len) {
+    } else if (result.ec != std::errc() || result.ptr != buffer.data() + buffer.size()) {
         return std::nullopt;
     }
     if (std::isinf(value)) return std::nullopt;
@@ -219,6 +245,44 @@ void partitionSort(double* keys, double* companions, int inizio, int fine)
             if (i < fine) partitionSort(keys, companions, i, fine);
             fine = j;
         }
+    }
+}
+
+void sortAscending(double* values, std::size_t n)
+{
+    if (n < 512) {
+        std::sort(values, values + n);
+        return;
+    }
+    // Least-significant-digit radix sort on the bit patterns, mapped so that
+    // unsigned order is numeric order: linear time for big columns.
+    auto key = [](double d) {
+        std::uint64_t u;
+        std::memcpy(&u, &d, sizeof u);
+        return (u & 0x8000000000000000ULL) ? ~u : (u | 0x8000000000000000ULL);
+    };
+    std::vector<std::uint64_t> a(n), b(n);
+    for (std::size_t i = 0; i < n; ++i) a[i] = key(values[i]);
+    constexpr int bits = 11;
+    constexpr std::uint64_t mask = (1U << bits) - 1;
+    std::vector<std::size_t> count(mask + 1);
+    for (int shift = 0; shift < 64; shift += bits) {
+        std::fill(count.begin(), count.end(), 0);
+        for (std::uint64_t k : a) ++count[(k >> shift) & mask];
+        if (count[(a[0] >> shift) & mask] == n) continue;  // every key shares this digit
+        std::size_t total = 0;
+        for (auto& c : count) {
+            const std::size_t here = c;
+            c = total;
+            total += here;
+        }
+        for (std::uint64_t k : a) b[count[(k >> shift) & mask]++] = k;
+        a.swap(b);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint64_t k = a[i];
+        const std::uint64_t u = (k & 0x8000000000000000ULL) ? (k & ~0x8000000000000000ULL) : ~k;
+        std::memcpy(&values[i], &u, sizeof u);
     }
 }
 

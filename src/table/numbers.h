@@ -36,6 +36,10 @@ long long roundHalfEven(double value);
 // below log2(n) whatever the data.
 void partitionSort(double* keys, double* companions, int inizio, int fine);
 
+// Ascending order for any doubles without NaN; for big ranges in linear
+// time. For sorts whose order among equal keys does not matter.
+void sortAscending(double* values, std::size_t n);
+
 void OrdinaVettoriAlgoritmoQuickSortReali(std::vector<double>& A, std::vector<double>& B, int InizioVettore,
                                           int FineVettore);
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "controls/failures.h"
+#include "controls/huge_pages.h"
 #include "table/text_encoding.h"
 
 namespace velmora {
@@ -154,8 +155,20 @@ TableFileContent parseText(std::string_view text, const TableProgress& progress)
 
     StringGrid& grid = result.grid;
     std::string scratch;
-    splitFields(first, separator, scratch, [&](int, std::string_view field) { grid.addColumn(std::string(field)); });
+    splitFields(first, separator, scratch, [&](int j, std::string_view field) {
+        if (j == INT_MAX) throw FileError("The file has too many columns");
+        grid.addColumn(std::string(field));
+    });
     const int columns = grid.columnCount();
+    // Every cell costs an 8-byte span whether it holds text or not. A wide
+    // header over many lines (a binary file opened by mistake) could ask for
+    // more than the machine has, and the system would end the program
+    // instead of failing the open.
+    const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages > 0 && pageSize > 0 &&
+        static_cast<double>(columns) * rows * 8.0 > static_cast<double>(pages) * static_cast<double>(pageSize) / 2) {
+        throw OutOfMemoryError();
+    }
     grid.setRowCount(rows);
 
     const std::string_view data = text.substr(dataStart);
@@ -202,8 +215,6 @@ bool writeAll(int fd, std::string_view bytes)
 
 TableFileContent parseTableFile(std::string_view bytes, const TableProgress& progress)
 {
-    // A NUL byte is an ordinary character here: the text after it stays in
-    // its cell, as every other byte does.
     try {
         const DecodedText decoded = decodeFileText(bytes);
         return parseText(decoded.text(), progress);
@@ -225,7 +236,10 @@ std::string formatTableFile(const StringGrid& grid, const TableProgress& progres
             size += grid.header(c).size();
             for (int r = 0; r < rows; ++r) size += grid.cell(c, r).size();
         }
-        std::string text(size, '\0');
+        std::string text;
+        text.reserve(size);
+        adviseHugePages(text.data(), text.capacity());
+        text.resize(size);
         char* p = text.data();
         const auto put = [&p](std::string_view s) {
             std::memcpy(p, s.data(), s.size());
@@ -248,6 +262,15 @@ std::string formatTableFile(const StringGrid& grid, const TableProgress& progres
             if (progress && r % 100 == 0) progress(r, rows);
         }
 
+        return encodeFileText(std::move(text));
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError();
+    }
+}
+
+std::string encodeFileText(std::string text)
+{
+    try {
         if (isAscii(text)) return text;
         std::string ansi;
         // A single-byte file that starts like a byte-order mark would be
@@ -269,9 +292,27 @@ std::string formatTableFile(const StringGrid& grid, const TableProgress& progres
     }
 }
 
+std::string formatTextLines(const std::vector<std::string>& lines)
+{
+    try {
+        std::size_t size = 0;
+        for (const std::string& line : lines) size += line.size() + 2;
+        std::string text;
+        text.reserve(size);
+        for (const std::string& line : lines) {
+            text.append(line);
+            text.append("\r\n");
+        }
+        return encodeFileText(std::move(text));
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError();
+    }
+}
+
 std::string readWholeFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a pipe without a writer fails instead of hanging.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throwFileError("Cannot open file", path, errno);
     struct FdCloser {
         int fd;
@@ -286,7 +327,9 @@ std::string readWholeFile(const std::string& path)
     try {
         // Regular files in one read of their size; anything else (or a file
         // that grows meanwhile) in growing steps up to its end.
-        std::size_t capacity = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 65536;
+        const std::size_t capacity = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 65536;
+        bytes.reserve(capacity);
+        adviseHugePages(bytes.data(), bytes.capacity());
         bytes.resize(capacity);
         std::size_t used = 0;
         for (;;) {

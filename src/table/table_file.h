@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls/grid.h"
 
@@ -25,12 +26,22 @@ using TableProgress = std::function<void(int done, int total)>;
 // "Column index, %d, out of bounds" for a line with more fields than the
 // header, a FileError for bytes that cannot be decoded). Never touches
 // anything but its result, so a failed open changes nothing.
+// A NUL byte is an ordinary character: the text after it stays in its cell.
+// Throws OutOfMemoryError when the table would not fit in memory.
 TableFileContent parseTableFile(std::string_view bytes, const TableProgress& progress = {});
 
 // The file's bytes for a grid: Windows-1252, or UTF-8 with a byte-order mark
 // when some text cannot be written in Windows-1252. Throws
 // "Column index, 0, out of bounds" for a grid without columns.
 std::string formatTableFile(const StringGrid& grid, const TableProgress& progress = {});
+
+// UTF-8 text to a file's bytes by the same rule: unchanged when ASCII,
+// Windows-1252 when it can hold every character, otherwise UTF-8 with a
+// byte-order mark.
+std::string encodeFileText(std::string text);
+// Lines of text, each followed by CR LF, encoded as above (chart-data files
+// and other exports).
+std::string formatTextLines(const std::vector<std::string>& lines);
 
 // Reads a whole file; throws FileError "Cannot open file "%s". %s".
 std::string readWholeFile(const std::string& path);

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "controls/chart.h"
@@ -29,15 +31,21 @@ QCPScatterStyle::ScatterShape shapeOf(PointerStyle p)
     return QCPScatterStyle::ssNone;
 }
 
-void setAxis(QCPAxis* axis, const ChartAxis& model)
+// `range` is the span of the data (from rescaleAxes). Automatic ends get a
+// small margin so that points on the edge are drawn whole.
+void setAxis(QCPAxis* axis, const ChartAxis& model, QCPRange range)
 {
     axis->setLabel(QString::fromStdString(model.title));
-    QCPRange range = axis->range();
-    if (!model.automaticMinimum) range.lower = model.minimum;
-    if (!model.automaticMaximum) range.upper = model.maximum;
-    if (range.upper <= range.lower) range.upper = range.lower + 1.0;
+    if (!std::isfinite(range.lower) || !std::isfinite(range.upper)) range = QCPRange(0, 1);
+    const double margin = range.size() > 0 ? range.size() * 0.04 : std::max(std::abs(range.lower) * 0.04, 0.5);
+    range.lower = model.automaticMinimum ? range.lower - margin : model.minimum;
+    range.upper = model.automaticMaximum ? range.upper + margin : model.maximum;
+    if (!(range.upper > range.lower)) range.upper = range.lower + 1.0;
     axis->setRange(range);
 }
+
+// Pointer sizes count like half-widths; tiny ones still show as a dot.
+double pointerPixels(int size) { return std::max(5, size * 2 + 3); }
 
 void addPointGraph(QCustomPlot& plot, const ChartSeries& s, Color color, const QVector<double>& x,
                    const QVector<double>& y, bool inLegend)
@@ -47,8 +55,9 @@ void addPointGraph(QCustomPlot& plot, const ChartSeries& s, Color color, const Q
     g->setLineStyle(QCPGraph::lsNone);
     const QColor c = toQColor(color);
     const PointerStyle pointer = s.pointer == PointerStyle::None ? PointerStyle::Circle : s.pointer;
-    g->setScatterStyle(QCPScatterStyle(shapeOf(pointer), c, c, std::max(2, s.pointerSize * 2)));
-    g->setData(x, y, true);
+    g->setScatterStyle(QCPScatterStyle(shapeOf(pointer), c, c, pointerPixels(s.pointerSize)));
+    // Points may come in order of addition; the graph sorts them itself.
+    g->setData(x, y, false);
     if (!inLegend) g->removeFromLegend();
 }
 
@@ -100,7 +109,7 @@ void renderChart(const ChartModel& model, QCustomPlot& plot)
             curve->setPen(QPen(toQColor(base), std::max(1, s.lineWidth)));
             if (s.pointer != PointerStyle::None)
                 curve->setScatterStyle(QCPScatterStyle(shapeOf(s.pointer), toQColor(base), toQColor(base),
-                                                       std::max(2, s.pointerSize * 2)));
+                                                       pointerPixels(s.pointerSize)));
             QVector<double> x, y;
             for (const ChartPoint& p : s.points) {
                 x << p.x;
@@ -124,9 +133,16 @@ void renderChart(const ChartModel& model, QCustomPlot& plot)
         }
     }
 
-    plot.rescaleAxes();
-    setAxis(plot.xAxis, model.bottomAxis);
-    setAxis(plot.yAxis, model.leftAxis);
+    bool any = false;
+    for (const ChartSeries& s : model.series) any = any || !s.points.empty();
+    if (any) {
+        plot.rescaleAxes();
+        setAxis(plot.xAxis, model.bottomAxis, plot.xAxis->range());
+        setAxis(plot.yAxis, model.leftAxis, plot.yAxis->range());
+    } else {
+        setAxis(plot.xAxis, model.bottomAxis, QCPRange(0, 1));
+        setAxis(plot.yAxis, model.leftAxis, QCPRange(0, 1));
+    }
     plot.legend->setVisible(model.legendVisible && !model.series.empty());
     plot.replot();
 }

@@ -50,7 +50,11 @@ std::optional<std::string> QtPlatform::askSaveFile(const FileDialogSpec& d)
     QFileDialog dialog(activeParent());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filterOf(d));
-    dialog.setDefaultSuffix(QString::fromStdString(d.defaultExt));
+    // The default extension may be given as a pattern ("*.png").
+    QString suffix = QString::fromStdString(d.defaultExt);
+    if (suffix.startsWith("*")) suffix.remove(0, 1);
+    if (suffix.startsWith(".")) suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
     if (!d.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();

@@ -240,6 +240,7 @@ QWidget* WindowView::makeWidget(Control& control)
                 for (std::size_t i = 0; i < m.items.size(); ++i) {
                     auto* item = new QListWidgetItem;
                     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                    item->setCheckState(Qt::Unchecked);
                     list->addItem(item);
                 }
             }
@@ -266,8 +267,13 @@ QWidget* WindowView::makeWidget(Control& control)
         view->setSelectionBehavior(m.wholeRowSelection ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
         view->horizontalHeader()->setSectionsMovable(true);
         view->verticalHeader()->setDefaultSectionSize(22);
+        // A header is never cut: the column is at least as wide as its name.
         auto applyWidths = [view, &m] {
-            for (int c = 0; c < m.columnCount(); ++c) view->setColumnWidth(c, std::max(m.width(c), 30));
+            const QFontMetrics metrics(view->horizontalHeader()->font());
+            for (int c = 0; c < m.columnCount(); ++c) {
+                const int named = metrics.horizontalAdvance(qs(m.header(c))) + 16;
+                view->setColumnWidth(c, std::max({m.width(c), named, 30}));
+            }
         };
         applyWidths();
         connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -417,7 +423,22 @@ void WindowView::build()
         auto* holder = new QWidget;
         auto* l = new QVBoxLayout(holder);
         l->setContentsMargins(0, 0, 0, 0);
-        for (QWidget* w : widgets) l->addWidget(w, qobject_cast<QListWidget*>(w) || w->findChild<QListWidget*>() ? 1 : 0);
+        // Lists, tables, charts and text areas take the height; small boxes
+        // stay together at the top.
+        const auto grows = [](QWidget* w) {
+            const auto big = [](QObject* x) { return qobject_cast<QAbstractScrollArea*>(x) || qobject_cast<QCustomPlot*>(x); };
+            if (big(w)) return true;
+            for (QObject* child : w->children())
+                if (big(child)) return true;
+            return false;
+        };
+        bool anyGrows = false;
+        for (QWidget* w : widgets) {
+            const bool g = grows(w);
+            anyGrows = anyGrows || g;
+            l->addWidget(w, g ? 1 : 0);
+        }
+        if (!anyGrows) l->addStretch(1);
         return holder;
     };
 
@@ -428,8 +449,19 @@ void WindowView::build()
         auto* split = new QSplitter(Qt::Horizontal);
         split->addWidget(column(result));
         split->addWidget(column(chart));
-        split->setStretchFactor(0, 1);
-        split->setStretchFactor(1, 2);
+        // A result table with a width of its own keeps it; the chart takes
+        // the rest.
+        int tableWidth = 0;
+        for (Control* c : window_.controls())
+            if (c->area == Area::Result && c->preferredWidth > 0) tableWidth = c->preferredWidth;
+        if (tableWidth > 0) {
+            split->setStretchFactor(0, 0);
+            split->setStretchFactor(1, 1);
+            split->setSizes({tableWidth, std::max(tableWidth, window_.width - tableWidth)});
+        } else {
+            split->setStretchFactor(0, 1);
+            split->setStretchFactor(1, 2);
+        }
         results = split;
     } else if (!result.empty()) {
         results = column(result);

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
+#include <charconv>
 #include <limits>
+#include <random>
 
 #include "controls/failures.h"
 
@@ -61,6 +64,12 @@ TEST(StrToFloat, AcceptedForms)
         {"2,5E+2", ',', 250.0},  {"1e-400", '.', 0.0},    {"0.000", '.', 0.0},  {"123456789012345", '.', 123456789012345.0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(StrToFloat(c.text, c.separator), c.value) << c.text;
+
+    // Long texts: leading zeros never crowd out the significant digits.
+    EXPECT_EQ(StrToFloat(std::string(193, '0') + "," + std::string(205, '0') + "1", ','), 1e-206);
+    EXPECT_EQ(StrToFloat("0." + std::string(600, '0') + "5e600", '.'), 0.5);
+    EXPECT_EQ(StrToFloat("1" + std::string(300, '0'), '.'), 1e300);
+    EXPECT_FALSE(tryParseFloat("1" + std::string(400, '0'), '.'));
 }
 
 TEST(StrToFloat, RejectedFormsGiveTheMessage)
@@ -157,6 +166,43 @@ TEST(CambiaCarattere, ReplacesSingleCharactersOnly)
     EXPECT_EQ(CambiaCarattere("3,14", ",1", "."), "3,14");
     EXPECT_EQ(CambiaCarattere("3,14", "", "."), "3,14");
     EXPECT_EQ(CambiaCarattere("a€b€", "€", "ab"), "aabbab");
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(SortAscending, MatchesOrderForMixedSignsAndMagnitudes)
+{
+    std::mt19937_64 random(7);
+    std::vector<double> values;
+    for (int i = 0; i < 5000; ++i) {
+        const double m = std::uniform_real_distribution<double>(-1, 1)(random);
+        values.push_back(std::ldexp(m, static_cast<int>(random() % 200) - 100));
+    }
+    values.insert(values.end(), {0.0, -0.0, 1e308, -1e308, 5e-324, -5e-324, 3.0, 3.0});
+    std::vector<double> expected = values;
+    std::sort(expected.begin(), expected.end());
+    sortAscending(values.data(), values.size());
+    EXPECT_EQ(values, expected);
+}
+
+TEST(StrToFloat, ShortDecimalsRoundLikeTheFullConversion)
+{
+    // The fast path must give the correctly rounded double.
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        const double v = std::uniform_real_distribution<double>(-1e6, 1e6)(random) /
+                         std::pow(10.0, static_cast<double>(random() % 12));
+        char buf[64];
+        const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, static_cast<int>(random() % 17));
+        const std::string text(buf, end.ptr);
+        double reference = 0;
+        std::from_chars(text.data(), text.data() + text.size(), reference);
+        ASSERT_EQ(StrToFloat(text, '.'), reference) << text;
+    }
 }
 
 }  // namespace
