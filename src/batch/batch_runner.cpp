@@ -67,13 +67,14 @@ std::vector<Step> parseArguments(const std::vector<std::string>& args)
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto found = options().find(args[i]);
         if (found == options().end()) throw BatchError("Unknown argument \"" + args[i] + "\"");
+        const std::string& flag = found->first;
         const Option& option = found->second;
         std::vector<std::string> values;
         for (int v = 0; v < option.values; ++v) {
             // A value that looks like the next option is almost always a
             // forgotten value, not a file of that name.
             if (i + 1 >= args.size() || args[i + 1].starts_with("--"))
-                throw BatchError(args[i] + " needs " + option.what);
+                throw BatchError(flag + " needs " + option.what);
             values.push_back(args[++i]);
         }
         Step step{option.kind, values[0], values.size() > 1 ? values[1] : std::string()};
