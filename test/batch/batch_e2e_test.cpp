@@ -150,5 +150,55 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnusedAnswer", {"--answer", "@out/x.txt"}, 1, "", "No file dialog took the answer \"@out/x.txt\"\n", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+const std::vector<std::string> linearRegression{
+    "--open", "@data/regressione.txt", "--analysis", "Regression Linear", "--set", "Colonna_X_LST=Mese",
+    "--set", "Colonna_Y_LST=Vendite", "--click", "Analisi_IMG"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Analyses, BatchRun,
+    ::testing::Values(
+        // X = 3 twice: the chart data show the Y that the pair sort puts first.
+        Case{"LinearRegression",
+             with(linearRegression, {"--save-grid", "Tabella_TXT", "@out/tab.txt", "--answer", "@out/graf.txt", "--click",
+                                     "Esporta_Distribuzione_IMG", "--click", "CopiaColonna_IMG", "--window", "TMenuGEN",
+                                     "--save-grid", "Tabella_TXT", "@out/dati.txt"}),
+             0, warning + "Copia effettuata\n", "",
+             {{"tab.txt", "lineare_tabella.txt"}, {"graf.txt", "lineare_dati_grafico.txt"}, {"dati.txt", "lineare_copiata.txt"}}},
+        Case{"ExportBeforeComputing",
+             {"--open", "@data/regressione.txt", "--analysis", "Regression Linear", "--click", "Esporta_Distribuzione_IMG"},
+             0, warning + "Devi prima calcolare i parametri delle distribuzioni\n", "", {}},
+        Case{"TTest",
+             {"--open", "@data/ttest.txt", "--analysis", "T Test", "--set", "ListaColonne=Gruppo1", "--set",
+              "ListaColonne=Gruppo2", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "test_t.txt"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// Pictures cannot be compared with a reference across font versions; the
+// chart's own size and the agreement of the two ways of saving can.
+TEST(BatchChart, SavedPictureIsAPngOfTheChartsSize)
+{
+#ifndef VELMORA_BATCH_CHARTS
+    GTEST_SKIP() << "velmora-batch built without Qt draws no charts";
+#endif
+    TempDir dir;
+    std::vector<std::string> args;
+    for (const std::string& a : with(linearRegression, {"--save-chart", "@out/a.png", "--answer", "@out/b.png", "--click",
+                                                        "SalvaGrafico_IMG"}))
+        args.push_back(expand(a, dir));
+    const Outcome run = runProgram(args, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string png = readBytes(dir.file("a.png"));
+    ASSERT_GE(png.size(), 24u);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    const auto be32 = [&](std::size_t at) {
+        return (unsigned(static_cast<unsigned char>(png[at])) << 24) | (unsigned(static_cast<unsigned char>(png[at + 1])) << 16) |
+               (unsigned(static_cast<unsigned char>(png[at + 2])) << 8) | unsigned(static_cast<unsigned char>(png[at + 3]));
+    };
+    EXPECT_EQ(be32(16), 600u);  // the chart model's size on screen
+    EXPECT_EQ(be32(20), 400u);
+    EXPECT_EQ(readBytes(dir.file("b.png")), png);
+}
+
 }  // namespace
 }  // namespace velmora::testing
