@@ -1,18 +1,33 @@
 #include "app/application.h"
 
 #include "descriptive/velmora_descrittiva.h"
+#include "distributions/distribuzione_normale.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
+#include "table/autocorrelazione_tipi.h"
+#include "table/equazioni.h"
+#include "table/equazioni_grafiche.h"
+#include "table/informazioni.h"
+#include "table/rinomina_colonna.h"
 
 namespace velmora {
 
 Application::Application(Platform& platform) : platform_(platform), menu_(std::make_unique<TMenuGEN>(platform))
 {
+    // The main window's creation ends with the splash, before any other
+    // window exists.
+    menu_->showSplash();
     // The other windows, in the start-up order; each registers with the
     // main window so that "Analizza" and the buttons can show it.
+    create<TDistribuzioneNormale>();
+    create<TInformazioni>();
     create<TTestT>();
+    create<TEquazioni>();
     create<TRegressioneLineare>();
+    create<TEquazioniGrafiche>();
+    create<TAutocorrelazioneTipi>();
     create<TVelmoraDescrittiva>();
+    create<TRinominaColonna>();
 }
 
 Application::~Application()

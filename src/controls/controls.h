@@ -22,6 +22,7 @@ enum class Area {
     Body,        // free content, top to bottom (information windows, forms)
     Bottom,      // progress bar
     Menu,        // pop-up menu items; `menu` names the menu
+    Overlay,     // at (left, top) of the window, over everything else
 };
 
 struct Control {
@@ -43,6 +44,8 @@ struct Control {
     int fontSize = 0;    // points, 0 for the default
     int preferredWidth = 0;   // 0 for the layout's choice
     int preferredHeight = 0;
+    int left = 0;  // Area::Overlay only
+    int top = 0;
 };
 
 struct Button : Control {
@@ -141,6 +144,10 @@ struct GridBox : Control, StringGrid {
     }
     bool alternatingRows = true;
     bool wholeRowSelection = false;
+    // Optional clipboard commands: the text of the selected block, and a
+    // pasted text at the current cell. The view runs them for Ctrl+C/Ctrl+V.
+    std::function<std::string(const CellRange&)> onCopy;
+    std::function<void(const std::string&)> onPaste;
 };
 
 struct ProgressBar : Control {
@@ -156,6 +163,7 @@ struct Label : Control {
     }
     bool wordWrap = false;
     bool centered = false;
+    int spaceAbove = 0;  // units of space before the label
 };
 
 // A multi-line text area.

@@ -13,6 +13,14 @@
 
 namespace velmora {
 
+// A block of cells, corners included.
+struct CellRange {
+    int top = 0;
+    int left = 0;
+    int bottom = -1;
+    int right = -1;
+};
+
 class StringGrid {
 public:
     int rowCount() const { return rows_; }

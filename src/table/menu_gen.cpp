@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/failures.h"
+#include "table/informazioni.h"
 #include "table/numbers.h"
 #include "table/table_file.h"
 
@@ -63,6 +64,7 @@ TMenuGEN::TMenuGEN(Platform& platform_) : Window("TMenuGEN", baseTitle, 1024, 72
     declare(Informazioni_IMG).onClick = [this] { Informazioni_IMGClick(); };
     declare(Tabella_TXT).wholeRowSelection = true;
     declare(barra);
+    declareTableMenu();
     FormCreate();
 }
 
@@ -70,6 +72,15 @@ void TMenuGEN::FormCreate()
 {
     DecimalSeparator = '.';
     MessaggioColonne = true;
+}
+
+void TMenuGEN::showSplash()
+{
+    TInformazioni splash(*this);
+    platform.show(splash);
+    platform.processEvents();  // so that it is painted before the wait
+    platform.sleep(2000);
+    platform.close(splash);
 }
 
 void TMenuGEN::PulisciTabella(int righe, int colonne, StringGrid& Tabella, bool SolaLettura)

@@ -61,6 +61,13 @@ public:
     GridBox Tabella_TXT{"Tabella_TXT"};
     ProgressBar barra;
 
+    // The pop-up menu MenuTabella of the grid.
+    Button AggiungiRiga_MEN{"AggiungiRiga_MEN", "Aggiungi Riga", Area::Menu};
+    Button EliminaRiga_MEN{"EliminaRiga_MEN", "Elimina Riga", Area::Menu};
+    Button AggiungiColonna_MEM{"AggiungiColonna_MEM", "Aggiungi Colonna", Area::Menu};
+    Button EliminaColonna_MEM{"EliminaColonna_MEM", "Elimina Colonna", Area::Menu};
+    Button RinominaColonna_MEM{"RinominaColonna_MEM", "Rinomina Colonna", Area::Menu};
+
     FileDialogSpec DialogoApri{"Tabella delimitata da tabulatura", "*.txt", "txt", false};
     FileDialogSpec DialogoSalva{"Tabella delimitata da tabulatura", "*.txt", "txt", true};
 
@@ -80,6 +87,9 @@ public:
 
     // Handlers.
     void FormCreate();
+    // The last step of the window's creation: a temporary information window
+    // shown for two seconds, while the program answers nothing.
+    void showSplash();
     void Nuovi_Dati_IMGClick();
     void Apri_Dati_IMGClick();
     void Salva_Dati_IMGClick();
@@ -87,6 +97,17 @@ public:
     void FiltraDati_IMGClick();
     void Analisi_IMGClick();
     void Informazioni_IMGClick();
+    void AggiungiRiga_MENClick();
+    void EliminaRiga_MENClick();
+    void AggiungiColonna_MEMClick();
+    void EliminaColonna_MEMClick();
+    void RinominaColonna_MEMClick();
+
+    // The clipboard of the data table: a block as tab-separated text, and a
+    // pasted block written from the current cell on, growing the table when
+    // it reaches past its end; read-only columns keep their cells.
+    std::string copyCells(const CellRange& block) const;
+    void pasteCells(const std::string& text);
 
     // The other windows, registered once at start-up by their class name.
     void registerWindow(Window& window);
@@ -98,6 +119,7 @@ public:
     static constexpr const char* baseTitle = "Korvane Velmora";
 
 private:
+    void declareTableMenu();
     void showWindowModally(std::string_view className);
     void equalLengthWarningOnce();
     std::vector<Window*> windows_;

@@ -16,6 +16,8 @@ std::map<std::string, PictureFactory>& registry()
 
 void registerPicture(const std::string& name, PictureFactory factory) { registry()[name] = std::move(factory); }
 
+bool hasPicture(const std::string& name) { return registry().count(name) > 0; }
+
 QPixmap drawPicture(const std::string& name, QSize size)
 {
     const auto it = registry().find(name);

@@ -14,5 +14,6 @@ void registerPicture(const std::string& name, PictureFactory factory);
 // The picture of that name at that size; a plain frame with the name when
 // nothing is registered under it.
 QPixmap drawPicture(const std::string& name, QSize size);
+bool hasPicture(const std::string& name);
 
 }  // namespace velmora::ui

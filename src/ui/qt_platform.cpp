@@ -9,12 +9,13 @@
 
 #include "controls/window.h"
 #include "ui/chart_view.h"
+#include "ui/info_pictures.h"
 #include "ui/tones.h"
 #include "ui/window_view.h"
 
 namespace velmora::ui {
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() { registerInfoPictures(); }
 QtPlatform::~QtPlatform() = default;
 
 QWidget* QtPlatform::activeParent() const
@@ -114,9 +115,14 @@ void QtPlatform::close(Window& window)
 {
     const auto it = views_.find(&window);
     if (it == views_.end()) return;
-    it->second->hide();
-    // A temporary window's model dies after this; so does its view.
+    // Hiding ends the view's modal loop when it runs one. The view may be
+    // the one whose button called this, so it goes once control is back in
+    // the event loop; it is out of the list already, so nothing syncs it
+    // with a model that a temporary window takes with it.
+    WindowView* view = it->second.release();
     views_.erase(it);
+    view->hide();
+    view->deleteLater();
 }
 
 void QtPlatform::saveChartPicture(const ChartModel& chart, const std::string& path)

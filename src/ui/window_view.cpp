@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -101,6 +102,47 @@ protected:
 private:
     std::function<void()> onClick_;
 };
+
+// A table view that hands Ctrl+C and Ctrl+V to the window's commands when it
+// has them, and behaves as any table view otherwise.
+class GridView : public QTableView {
+public:
+    std::function<void()> onCopy;
+    std::function<void()> onPaste;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (onCopy && event->matches(QKeySequence::Copy)) {
+            onCopy();
+            event->accept();
+            return;
+        }
+        if (onPaste && event->matches(QKeySequence::Paste)) {
+            onPaste();
+            event->accept();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+};
+
+// The smallest block that holds every selected cell, or the current cell.
+CellRange selectedBlock(const QTableView& view)
+{
+    QModelIndexList cells = view.selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && view.currentIndex().isValid()) cells.push_back(view.currentIndex());
+    CellRange block;
+    if (cells.isEmpty()) return block;
+    block = {cells[0].row(), cells[0].column(), cells[0].row(), cells[0].column()};
+    for (const QModelIndex& i : cells) {
+        block.top = std::min(block.top, i.row());
+        block.bottom = std::max(block.bottom, i.row());
+        block.left = std::min(block.left, i.column());
+        block.right = std::max(block.right, i.column());
+    }
+    return block;
+}
 
 }  // namespace
 
@@ -258,7 +300,21 @@ QWidget* WindowView::makeWidget(Control& control)
     }
     case ControlKind::Grid: {
         auto& m = static_cast<GridBox&>(control);
-        auto* view = new QTableView;
+        auto* view = new GridView;
+        if (m.onCopy) {
+            view->onCopy = [this, view, &m] {
+                const CellRange block = selectedBlock(*view);
+                act([&] {
+                    return window_.run([&] { QApplication::clipboard()->setText(QString::fromStdString(m.onCopy(block))); });
+                });
+            };
+        }
+        if (m.onPaste) {
+            view->onPaste = [this, &m] {
+                const std::string text = QApplication::clipboard()->text().toStdString();
+                act([&] { return window_.run([&] { m.onPaste(text); }); });
+            };
+        }
         view->setObjectName(qs(m.name));
         auto* model = new GridModel(m, view);
         view->setModel(model);
@@ -295,8 +351,17 @@ QWidget* WindowView::makeWidget(Control& control)
                         });
                     });
                 });
-        syncers_.push_back([model, applyWidths] {
-            if (model->refresh()) applyWidths();
+        syncers_.push_back([view, model, applyWidths, &m] {
+            if (!model->refresh()) return;
+            applyWidths();
+            // A reset drops the view's focus; give it back the model's cell,
+            // or tell the model there is none.
+            if (m.currentRow >= 0 && m.currentRow < m.rowCount() && m.currentCol >= 0 && m.currentCol < m.columnCount()) {
+                view->setCurrentIndex(model->index(m.currentRow, m.currentCol));
+            } else {
+                m.currentRow = -1;
+                m.currentCol = -1;
+            }
         });
         widget = view;
         break;
@@ -319,6 +384,7 @@ QWidget* WindowView::makeWidget(Control& control)
         auto* label = new QLabel(qs(m.caption));
         label->setWordWrap(m.wordWrap);
         if (m.centered) label->setAlignment(Qt::AlignCenter);
+        if (m.spaceAbove > 0) label->setContentsMargins(0, m.spaceAbove, 0, 0);
         styleText(label, m);
         syncers_.push_back([label, &m] {
             const QString t = qs(m.caption);
@@ -334,6 +400,7 @@ QWidget* WindowView::makeWidget(Control& control)
         edit->setObjectName(qs(m.name));
         edit->setReadOnly(m.readOnly);
         edit->setLineWrapMode(m.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        if (m.preferredHeight > 0) edit->setFixedHeight(m.preferredHeight);
         styleText(edit, m);
         connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &m] {
             if (!syncing_) m.setText(edit->toPlainText().toStdString());
@@ -404,8 +471,10 @@ void WindowView::build()
         areas[c->area].push_back(makeWidget(*c));
     }
 
+    // A frameless window draws its content edge to edge.
+    const int margin = window_.frameless ? 0 : 4;
     auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(4, 4, 4, 4);
+    root->setContentsMargins(margin, margin, margin, margin);
     root->setSpacing(4);
 
     if (!areas[Area::CommandBar].empty()) {
@@ -475,12 +544,31 @@ void WindowView::build()
         scroll->setFrameShape(QFrame::NoFrame);
         auto* content = new QWidget;
         auto* l = new QVBoxLayout(content);
-        for (QWidget* w : areas[Area::Body]) l->addWidget(w, 0, w->inherits("QLabel") || w->inherits("QToolButton") ? Qt::AlignHCenter : Qt::Alignment());
+        if (window_.frameless) l->setContentsMargins(0, 0, 0, 0);
+        // Buttons that follow each other share one centred row.
+        std::vector<QWidget*> buttons;
+        auto flushButtons = [&] {
+            if (buttons.empty()) return;
+            auto* row = new QHBoxLayout;
+            row->addStretch(1);
+            for (QWidget* b : buttons) row->addWidget(b);
+            row->addStretch(1);
+            l->addLayout(row);
+            buttons.clear();
+        };
+        for (QWidget* w : areas[Area::Body]) {
+            if (w->inherits("QToolButton")) {
+                buttons.push_back(w);
+                continue;
+            }
+            flushButtons();
+            l->addWidget(w, 0, w->inherits("QLabel") ? Qt::AlignHCenter : Qt::Alignment());
+        }
+        flushButtons();
         l->addStretch(1);
         scroll->setWidget(content);
-        if (window_.background != 0) {
-            scroll->setStyleSheet("background: transparent;");
-        }
+        // The viewport takes the window's palette, so a window's own
+        // background shows through without touching the scroll bars.
         if (results) {
             auto* split = new QSplitter(Qt::Vertical);
             split->addWidget(scroll);
@@ -504,6 +592,14 @@ void WindowView::build()
     }
     if (results) root->addWidget(results, 1);
     for (QWidget* w : areas[Area::Bottom]) root->addWidget(w);
+    std::size_t overlay = 0;
+    for (Control* c : window_.controls()) {
+        if (c->area != Area::Overlay) continue;
+        QWidget* w = areas[Area::Overlay][overlay++];
+        w->setParent(this);
+        w->move(c->left, c->top);
+        w->raise();
+    }
 
     for (const auto& [menu, target] : window_.popupMenus) addPopupMenu(menu, target);
 }

@@ -1,0 +1,214 @@
+#include "distributions/distribution_window.h"
+
+#include <cmath>
+#include <limits>
+
+#include "controls/failures.h"
+#include "controls/fpcheck.h"
+#include "table/numbers.h"
+
+namespace velmora {
+
+void describeSortedColumn(const double* sorted, int n, DistributionParameters& into)
+{
+    // The mean of no values is 0/0.
+    if (n <= 0) throw MathError(msg::invalidOperation);
+    double sum = 0.0;
+    double min = 1e12;
+    double max = -1e12;
+    for (int r = 0; r < n; ++r) {
+        const double v = sorted[r];
+        sum += v;
+        if (v < min) min = v;
+        if (v > max) max = v;
+    }
+    const double mean = sum / n;
+    const double median = n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    double variance = std::numeric_limits<double>::quiet_NaN();
+    double deviation = std::numeric_limits<double>::quiet_NaN();
+    if (n >= 2) {
+        double squares = 0.0;
+        for (int r = 0; r < n; ++r) {
+            const double d = sorted[r] - mean;
+            squares += d * d;
+        }
+        variance = squares / (n - 1);
+        deviation = std::sqrt(variance);
+    }
+    into.Medie.push_back(mean);
+    into.Varianze.push_back(variance);
+    into.DeviazioniStandard.push_back(deviation);
+    into.Min.push_back(min);
+    into.Max.push_back(max);
+    into.Mediana.push_back(median);
+}
+
+DistributionWindow::DistributionWindow(TMenuGEN& menu_, std::string className, std::string title,
+                                       std::string chartTitle, int functionLineWidth)
+    : AnalysisWindow(menu_, std::move(className), std::move(title), 960, 640)
+{
+    Grafico.title = std::move(chartTitle);
+    Grafico.leftAxis.title = Disegna_DensitaProbabilita_CHK.caption;
+    Grafico.legendVisible = false;
+    ChartSeries function;
+    function.title = "Function";
+    function.kind = SeriesKind::Line;
+    function.color = colors::orange;
+    function.lineWidth = functionLineWidth;
+    Grafico.addSeries(function);
+    ChartSeries base;
+    base.title = "Base values";
+    base.kind = SeriesKind::Point;
+    base.color = 0xFF4466A3;
+    base.pointer = PointerStyle::Circle;
+    base.pointerSize = 1;
+    base.sortedByX = true;
+    Grafico.addSeries(base);
+}
+
+void DistributionWindow::declareLeadingControls()
+{
+    declareStandardCommands(true);
+    declare(Colonna_LST);
+    declare(NonDisegnareValoriNulli_CHK);
+}
+
+void DistributionWindow::declareDrawingControls()
+{
+    declare(DisegnaDati_IMG);
+    declare(SalvaGrafico_IMG);
+    declare(Esporta_Distribuzione_IMG);
+    declare(Disegna_DensitaProbabilita_CHK);
+    declare(Disegna_FunzioneRipartizione_CHK);
+    declare(IncludiValoriBase_CHK);
+    declare(ListaColonne);
+    declare(Tabella_TXT);
+    declareChart(false);
+    declare(barra);
+}
+
+std::optional<DistributionWindow::Sample> DistributionWindow::readAndDescribe()
+{
+    Ferma = false;
+    Colonna_LST.clear();
+    Sample sample;
+    sample.columns = selectedColumns();
+    for (int c : sample.columns) Colonna_LST.add(std::string(menu.Tabella_TXT.header(c)));
+    if (sample.columns.empty()) return std::nullopt;
+    Colonna_LST.itemIndex = 0;
+
+    sample.digits = digitCount();
+    normaliseInputBoxes();
+
+    const int n = menu.Tabella_TXT.rowCount();
+    const int m = static_cast<int>(sample.columns.size());
+    sample.rows = n;
+    ValoriArray& valori = menu.Valori;
+    valori.resize(n, m);
+    fp::clear();
+    for (int r = 0; r < n; ++r)
+        for (int k = 0; k < m; ++k) valori(r, k) = readValue(sample.columns[k], r, sample.digits);
+    fp::check();
+
+    barra.maximum = m - 1;
+    for (int k = 0; k < m; ++k) {
+        menu.OrdinaMatriceAlgoritmoQuickSort(0, n - 1, k);
+        if (progressStep(k)) break;
+    }
+    finishProgress();
+    if (reportStopped()) return std::nullopt;
+
+    fp::clear();
+    for (int k = 0; k < m; ++k) describeSortedColumn(valori.column(k), n, sample.parameters);
+    fp::check();
+    return sample;
+}
+
+StringGrid DistributionWindow::commonResultTable(const Sample& sample, int rows) const
+{
+    StringGrid table;
+    const int m = static_cast<int>(sample.columns.size());
+    TMenuGEN::PulisciTabella(rows, m, table, true);
+    const DistributionParameters& p = sample.parameters;
+    for (int k = 0; k < m; ++k) {
+        table.setHeader(k, menu.Tabella_TXT.header(sample.columns[k]));
+        table.setWidth(k, 160);
+        const std::pair<const char*, std::string> cells[] = {
+            {"Average", formatParameter(p.Medie[k], sample.digits)},
+            {"Variance", formatParameter(p.Varianze[k], sample.digits)},
+            {"Sta.Dev.", formatParameter(p.DeviazioniStandard[k], sample.digits)},
+            {"Min", formatParameter(p.Min[k], sample.digits)},
+            {"Max", formatParameter(p.Max[k], sample.digits)},
+            {"Median", formatParameter(p.Mediana[k], sample.digits)},
+            {"Count", IntToStr(sample.rows)},
+        };
+        int row = 0;
+        for (const auto& [label, value] : cells) {
+            table.setCell(k, row++, label);
+            table.setCell(k, row++, value);
+        }
+    }
+    return table;
+}
+
+void DistributionWindow::keepResults(Sample&& sample, StringGrid& table)
+{
+    Medie = std::move(sample.parameters.Medie);
+    Varianze = std::move(sample.parameters.Varianze);
+    DeviazioniStandard = std::move(sample.parameters.DeviazioniStandard);
+    Min = std::move(sample.parameters.Min);
+    Max = std::move(sample.parameters.Max);
+    Mediana = std::move(sample.parameters.Mediana);
+    valoriCalcolati_ = menu.Valori;
+    Tabella_TXT.swap(table);
+    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
+    playCompletion();
+}
+
+std::string DistributionWindow::formatParameter(double value, int digits) const
+{
+    // Rounding compares its argument, which a not-a-number turns into a fault.
+    return std::isnan(value) ? FloatToStr(value) : formatValue(value, digits);
+}
+
+std::optional<int> DistributionWindow::drawnColumn()
+{
+    if (Tabella_TXT.rowCount() >= requiredRows && Colonna_LST.itemIndex >= 0) {
+        const std::string name = Colonna_LST.selectedText();
+        for (int c = 0; c < Tabella_TXT.columnCount(); ++c) {
+            if (Tabella_TXT.header(c) == name) return c;
+        }
+    }
+    platform.showMessage(mustComputeFirst);
+    return std::nullopt;
+}
+
+OccurrenceScan DistributionWindow::scanDrawnColumn(int k) const
+{
+    return scanOccurrences(drawnValues(k), drawnRows(), NonDisegnareValoriNulli_CHK.checked);
+}
+
+void DistributionWindow::startDrawing(const std::string& titlePrefix)
+{
+    Grafico.title = titlePrefix + Colonna_LST.selectedText();
+    Grafico.leftAxis.title = drawsDensity() ? Disegna_DensitaProbabilita_CHK.caption
+                                            : Disegna_FunzioneRipartizione_CHK.caption;
+    functionSeries().clear();
+    baseValuesSeries().clear();
+    for (ChartAxis* axis : {&Grafico.bottomAxis, &Grafico.leftAxis}) {
+        axis->automaticMinimum = true;
+        axis->automaticMaximum = true;
+    }
+}
+
+void DistributionWindow::addOccurrencePoints(const OccurrenceScan& scan, double scale)
+{
+    if (!IncludiValoriBase_CHK.checked) return;
+    for (const OccurrenceGroup& g : scan.groups) {
+        const double y = drawsDensity() ? g.count * scale
+                                        : static_cast<double>(g.runningCount) / scan.totalCount;
+        baseValuesSeries().addXY(g.value, y);
+    }
+}
+
+}  // namespace velmora

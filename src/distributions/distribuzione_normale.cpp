@@ -1,0 +1,207 @@
+#include "distributions/distribuzione_normale.h"
+
+#include <cmath>
+
+#include "controls/failures.h"
+#include "controls/fpcheck.h"
+#include "table/numbers.h"
+
+namespace velmora {
+
+double normalDensity(double x, double mean, double variance)
+{
+    const double d = x - mean;
+    return std::exp(-(d * d) / (2 * variance)) / std::sqrt(variance * 6.28318530717958);
+}
+
+std::vector<NormalCurveRow> normalCurve(double mean, double variance, double standardDeviation)
+{
+    // A quiet not-a-number raises no flag on its way through.
+    if (std::isnan(variance) || std::isnan(standardDeviation)) throw MathError(msg::invalidOperation);
+    fp::clear();
+    std::vector<NormalCurveRow> rows;
+    rows.reserve(81);
+    double sum = 0.0;
+    for (int i = -40; i <= 40; ++i) {
+        const double z = i / 10.0;
+        const double x = z * standardDeviation + mean;
+        const double f = normalDensity(x, mean, variance);
+        sum += f;
+        rows.push_back({z, x, f, sum});
+    }
+    double largest = 0.0;
+    for (const NormalCurveRow& r : rows) {
+        if (r.F > largest) largest = r.F;
+    }
+    for (NormalCurveRow& r : rows) r.F = largest == 0.0 ? 0.0 : r.F / largest;
+    fp::check();
+    return rows;
+}
+
+NearestGroup nearestGroup(const OccurrenceScan& scan, double target)
+{
+    NearestGroup nearest;
+    for (const OccurrenceGroup& g : scan.groups) {
+        const double d = std::fabs(g.value - target);
+        if (d < nearest.distance) nearest = {g.count, d};
+    }
+    return nearest;
+}
+
+double normalOccurrenceScale(const OccurrenceScan& scan, double mean, double variance, double standardDeviation,
+                             const std::function<double()>& proportionFactor)
+{
+    fp::clear();
+    const double atMean = normalDensity(mean, mean, variance);
+    const double atPlus = normalDensity(mean + standardDeviation, mean, variance);
+    const double atMinus = normalDensity(mean - standardDeviation, mean, variance);
+    const NearestGroup plus = nearestGroup(scan, mean + standardDeviation);
+    const NearestGroup minus = nearestGroup(scan, mean - standardDeviation);
+    fp::check();
+
+    double peak = atMean;
+    double denominator = scan.largestCount;
+    // Without a group there is nothing to compare (and no largest count to
+    // divide by).
+    const bool tooLow = (plus.distance != 1e12 && plus.count * atMean / scan.largestCount < 0.97 * atPlus) ||
+                        (minus.distance != 1e12 && minus.count * atMean / scan.largestCount < 0.97 * atMinus);
+    if (tooLow) {
+        const double factor = proportionFactor();
+        if (minus.distance < plus.distance) {
+            denominator = factor * minus.count;
+            peak = atMinus;
+        } else {
+            denominator = factor * plus.count;
+            peak = atPlus;
+        }
+    }
+    const double scale = denominator > 0 ? peak / denominator : 0.0;
+    fp::check();
+    return scale;
+}
+
+std::string medianVerdict(double mean, double median)
+{
+    return mean - 0.1 <= median && median <= mean + 0.1 ? "OK (Media=Mediana)" : "NO (Media<>Mediana)";
+}
+
+std::string skewnessVerdict(double skewness)
+{
+    if (std::isnan(skewness)) return {};
+    return -2 <= skewness && skewness <= 2 ? "OK (Asimmetria)" : "NO (Asimmetria)";
+}
+
+std::string kurtosisVerdict(double kurtosis)
+{
+    if (std::isnan(kurtosis)) return {};
+    return kurtosis > 0 ? "Leptocurtica (curva aguzza)" : "Platicurtica (curva piatta)";
+}
+
+TDistribuzioneNormale::TDistribuzioneNormale(TMenuGEN& menu_)
+    : DistributionWindow(menu_, "TDistribuzioneNormale", "Distribuzione Normale", "Normal (Gaussian) distribution ",
+                         1)
+{
+    FattoreProporzione_TXT.preferredWidth = 50;
+    Analisi_IMG.onClick = [this] { Analisi_IMGClick(); };
+    DisegnaDati_IMG.onClick = [this] { DisegnaDati_IMGClick(); };
+    Esporta_Distribuzione_IMG.onClick = [this] { Esporta_Distribuzione_IMGClick(); };
+    declareLeadingControls();
+    declare(FattoreProporzione_TXT);
+    declareDrawingControls();
+}
+
+void TDistribuzioneNormale::Analisi_IMGClick()
+{
+    std::optional<Sample> sample = readAndDescribe();
+    if (!sample) return;
+    const int n = sample->rows;
+    const int m = static_cast<int>(sample->columns.size());
+    const DistributionParameters& p = sample->parameters;
+
+    std::vector<double> skewness(m), kurtosis(m);
+    fp::clear();
+    for (int k = 0; k < m; ++k) {
+        const double* values = menu.Valori.column(k);
+        double cubes = 0.0, fourths = 0.0;
+        for (int r = 0; r < n; ++r) {
+            const double z = (values[r] - p.Medie[k]) / p.DeviazioniStandard[k];
+            const double z2 = z * z;
+            cubes += z2 * z;
+            fourths += z2 * z2;
+        }
+        skewness[k] = cubes / n;
+        kurtosis[k] = fourths / n - 3;
+    }
+    fp::check();
+
+    StringGrid table = commonResultTable(*sample, 22);
+    for (int k = 0; k < m; ++k) {
+        table.setCell(k, 14, "Asymmetry");
+        table.setCell(k, 15, formatParameter(skewness[k], sample->digits));
+        table.setCell(k, 16, "Kurtosis");
+        table.setCell(k, 17, formatParameter(kurtosis[k], sample->digits));
+        table.setCell(k, 18, "- VERIFICA -");
+        table.setCell(k, 19, medianVerdict(p.Medie[k], p.Mediana[k]));
+        table.setCell(k, 20, skewnessVerdict(skewness[k]));
+        table.setCell(k, 21, kurtosisVerdict(kurtosis[k]));
+    }
+    fp::check();
+    Asimmetria = std::move(skewness);
+    Curtosi = std::move(kurtosis);
+    keepResults(std::move(*sample), table);
+}
+
+void TDistribuzioneNormale::normaliseFactorText()
+{
+    if (menu.DecimalSeparator == ',') FattoreProporzione_TXT.text = CambiaCarattere(FattoreProporzione_TXT.text, ".", ",");
+    else FattoreProporzione_TXT.text = CambiaCarattere(FattoreProporzione_TXT.text, ",", ".");
+}
+
+TDistribuzioneNormale::Drawing TDistribuzioneNormale::drawing(int k)
+{
+    normaliseFactorText();
+    Drawing d;
+    d.curve = normalCurve(Medie[k], Varianze[k], DeviazioniStandard[k]);
+    d.scan = scanDrawnColumn(k);
+    d.scale = normalOccurrenceScale(d.scan, Medie[k], Varianze[k], DeviazioniStandard[k],
+                                    [this] { return StrToFloat(FattoreProporzione_TXT.text, menu.DecimalSeparator); });
+    return d;
+}
+
+void TDistribuzioneNormale::DisegnaDati_IMGClick()
+{
+    const std::optional<int> k = drawnColumn();
+    if (!k) return;
+    const Drawing d = drawing(*k);
+
+    startDrawing("Normal (Gaussian) distribution - ");
+    for (const NormalCurveRow& row : d.curve) functionSeries().addXY(row.x, drawsDensity() ? row.f : row.F);
+    addOccurrencePoints(d.scan, d.scale);
+    Grafico.changed();
+}
+
+void TDistribuzioneNormale::Esporta_Distribuzione_IMGClick()
+{
+    const std::optional<int> k = drawnColumn();
+    if (!k) return;
+    saveChartData(requiredRows, [&] {
+        const Drawing d = drawing(*k);
+        const auto groupFields = [&](const OccurrenceGroup& g) {
+            return FloatToStr(g.value) + '\t' + IntToStr(g.count) + '\t' + FloatToStr(g.count * d.scale) + '\t' +
+                   FloatToStr(static_cast<double>(g.runningCount) / d.scan.totalCount);
+        };
+        std::vector<std::string> lines{"Z\tx\tf(x)\tF(x)\t\tx\tOccurrency\tOcc.f(x)\tOcc.F(x)"};
+        const std::size_t groups = d.scan.groups.size();
+        for (std::size_t i = 0; i < d.curve.size(); ++i) {
+            const NormalCurveRow& row = d.curve[i];
+            std::string line = FloatToStr(row.z) + '\t' + FloatToStr(row.x) + '\t' + FloatToStr(row.f) + '\t' +
+                               FloatToStr(row.F);
+            if (i < groups) line += "\t\t" + groupFields(d.scan.groups[i]);
+            lines.push_back(std::move(line));
+        }
+        for (std::size_t g = d.curve.size(); g < groups; ++g) lines.push_back("\t\t\t\t\t" + groupFields(d.scan.groups[g]));
+        return lines;
+    });
+}
+
+}  // namespace velmora
