@@ -1,0 +1,204 @@
+// velmora-batch run as a process: its messages, its failures and the files
+// it saves, compared byte for byte with files checked against the
+// definitions (see expected/descriptive_reference.py).
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "test_tables.h"
+
+namespace velmora::testing {
+namespace {
+
+const std::string testDir = VELMORA_BATCH_TEST_DIR;
+const std::string warning =
+    "ATTENZIONE.\\rAttualmente le colonne devono contenere lo stesso numero di valori, dove la cella risulta "
+    "vuota mettere 0 o un altro valore simbolico.\n";
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome runProgram(const std::vector<std::string>& args, const TempDir& dir)
+{
+    const std::string outFile = dir.file("stdout");
+    const std::string errFile = dir.file("stderr");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 1);
+        dup2(err, 2);
+        std::vector<char*> argv{const_cast<char*>(VELMORA_BATCH_EXE)};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(VELMORA_BATCH_EXE, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(outFile), readBytes(errFile)};
+}
+
+struct Case {
+    const char* name;
+    // "@data/" stands for the test tables, "@out/" for a fresh directory.
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+    std::string err;
+    // Files the run writes under @out/, and the expected file (under
+    // expected/, or @data/ for a table saved back unchanged); an empty
+    // expected file means the file must not exist.
+    std::vector<std::pair<std::string, std::string>> files;
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
+class BatchRun : public ::testing::TestWithParam<Case> {};
+
+std::string expand(std::string text, const TempDir& dir)
+{
+    for (const auto& [mark, path] : {std::pair<std::string, std::string>{"@data/", testDir + "/data/"},
+                                     {"@out/", dir.path().string() + "/"}}) {
+        for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + path.size()))
+            text.replace(at, mark.size(), path);
+    }
+    return text;
+}
+
+TEST_P(BatchRun, MessagesStatusAndFiles)
+{
+    const Case& c = GetParam();
+    TempDir dir;
+    std::vector<std::string> args;
+    for (const std::string& a : c.args) args.push_back(expand(a, dir));
+    const Outcome run = runProgram(args, dir);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, expand(c.err, dir));
+    for (const auto& [written, expected] : c.files) {
+        const std::string path = dir.file(written);
+        if (expected.empty()) {
+            EXPECT_FALSE(std::filesystem::exists(path)) << written;
+            continue;
+        }
+        const std::string reference = expected.starts_with("@data/") ? expand(expected, dir) : testDir + "/expected/" + expected;
+        ASSERT_TRUE(std::filesystem::exists(path)) << written;
+        EXPECT_EQ(readBytes(path), readBytes(reference)) << written << " against " << expected;
+    }
+}
+
+const std::vector<std::string> openDescriptive{"--open", "@data/due_colonne.txt", "--analysis", "Descriptive statistics"};
+
+std::vector<std::string> with(std::vector<std::string> head, const std::vector<std::string>& tail)
+{
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Descriptive, BatchRun,
+    ::testing::Values(
+        Case{"TwoColumns",
+             with(openDescriptive, {"--set", "ListaColonne=Peso", "--set", "ListaColonne=Età", "--click", "Analisi_IMG",
+                                    "--save-grid", "Tabella_TXT", "@out/r.txt"}),
+             0, warning, "", {{"r.txt", "descrittiva_due_colonne.txt"}}},
+        // "Salva Tabella" writes what --save-grid writes; --clear starts the
+        // next computation from no column, and the window is computed twice.
+        Case{"SaveButtonAndSecondRun",
+             with(openDescriptive, {"--set", "ListaColonne=Peso", "--set", "ListaColonne=Età", "--click", "Analisi_IMG",
+                                    "--answer", "@out/both.txt", "--click", "SalvaTabella_IMG", "--clear", "ListaColonne",
+                                    "--set", "ListaColonne=Età", "--click", "Analisi_IMG", "--answer", "@out/eta.txt",
+                                    "--click", "SalvaTabella_IMG"}),
+             0, warning, "", {{"both.txt", "descrittiva_due_colonne.txt"}, {"eta.txt", "descrittiva_eta.txt"}}},
+        // Semicolons and decimal commas; the digit box is enabled only by
+        // the check box's handler. Columns come in list order, not tick order.
+        Case{"CommaDecimalsRounded",
+             {"--open", "@data/virgola.txt", "--analysis", "Descriptive statistics", "--set", "ArrotondaDato_CHK=true",
+              "--set", "NumeroCifre_TXT=1", "--set", "ListaColonne=B", "--set", "ListaColonne=A", "--click",
+              "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"},
+             0, warning, "", {{"r.txt", "descrittiva_virgola_arrotondata.txt"}}},
+        Case{"DataTableSavedBack",
+             {"--open", "@data/due_colonne.txt", "--save-grid", "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "@data/due_colonne.txt"}}},
+        Case{"CellNotANumber",
+             {"--open", "@data/non_numero.txt", "--analysis", "Descriptive statistics", "--set", "ListaColonne=Peso",
+              "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"},
+             1, warning, "'abc' is not a valid floating point value\n", {{"r.txt", ""}}},
+        Case{"NoColumnTicked", with(openDescriptive, {"--click", "Analisi_IMG"}), 0,
+             warning + "Devi selezionare almeno una colonna da calcolare\n", "", {}},
+        // Without data the window does not open, and steps meant for it must
+        // not fall on the main window.
+        Case{"NoData",
+             {"--analysis", "Descriptive statistics", "--save-grid", "Tabella_TXT", "@out/r.txt"},
+             1, "Devi prima inserire o caricare dei dati\n", "The window TVelmoraDescrittiva did not open\n",
+             {{"r.txt", ""}}},
+        Case{"DisabledDigitBox", with(openDescriptive, {"--set", "NumeroCifre_TXT=1"}), 1, warning,
+             "The control NumeroCifre_TXT of TVelmoraDescrittiva is disabled\n", {}},
+        // The whole command line is checked before the first step runs.
+        Case{"BadArgument", {"--open", "@data/due_colonne.txt", "--frobnicate"}, 1, "",
+             "Unknown argument \"--frobnicate\"\n", {}},
+        Case{"UnusedAnswer", {"--answer", "@out/x.txt"}, 1, "", "No file dialog took the answer \"@out/x.txt\"\n", {}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+const std::vector<std::string> linearRegression{
+    "--open", "@data/regressione.txt", "--analysis", "Regression Linear", "--set", "Colonna_X_LST=Mese",
+    "--set", "Colonna_Y_LST=Vendite", "--click", "Analisi_IMG"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Analyses, BatchRun,
+    ::testing::Values(
+        // X = 3 twice: the chart data show the Y that the pair sort puts first.
+        Case{"LinearRegression",
+             with(linearRegression, {"--save-grid", "Tabella_TXT", "@out/tab.txt", "--answer", "@out/graf.txt", "--click",
+                                     "Esporta_Distribuzione_IMG", "--click", "CopiaColonna_IMG", "--window", "TMenuGEN",
+                                     "--save-grid", "Tabella_TXT", "@out/dati.txt"}),
+             0, warning + "Copia effettuata\n", "",
+             {{"tab.txt", "lineare_tabella.txt"}, {"graf.txt", "lineare_dati_grafico.txt"}, {"dati.txt", "lineare_copiata.txt"}}},
+        Case{"ExportBeforeComputing",
+             {"--open", "@data/regressione.txt", "--analysis", "Regression Linear", "--click", "Esporta_Distribuzione_IMG"},
+             0, warning + "Devi prima calcolare i parametri delle distribuzioni\n", "", {}},
+        Case{"TTest",
+             {"--open", "@data/ttest.txt", "--analysis", "T Test", "--set", "ListaColonne=Gruppo1", "--set",
+              "ListaColonne=Gruppo2", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "test_t.txt"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// Pictures cannot be compared with a reference across font versions; the
+// chart's own size and the agreement of the two ways of saving can.
+TEST(BatchChart, SavedPictureIsAPngOfTheChartsSize)
+{
+#ifndef VELMORA_BATCH_CHARTS
+    GTEST_SKIP() << "velmora-batch built without Qt draws no charts";
+#endif
+    TempDir dir;
+    std::vector<std::string> args;
+    for (const std::string& a : with(linearRegression, {"--save-chart", "@out/a.png", "--answer", "@out/b.png", "--click",
+                                                        "SalvaGrafico_IMG"}))
+        args.push_back(expand(a, dir));
+    const Outcome run = runProgram(args, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string png = readBytes(dir.file("a.png"));
+    ASSERT_GE(png.size(), 24u);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    const auto be32 = [&](std::size_t at) {
+        return (unsigned(static_cast<unsigned char>(png[at])) << 24) | (unsigned(static_cast<unsigned char>(png[at + 1])) << 16) |
+               (unsigned(static_cast<unsigned char>(png[at + 2])) << 8) | unsigned(static_cast<unsigned char>(png[at + 3]));
+    };
+    EXPECT_EQ(be32(16), 600u);  // the chart model's size on screen
+    EXPECT_EQ(be32(20), 400u);
+    EXPECT_EQ(readBytes(dir.file("b.png")), png);
+}
+
+}  // namespace
+}  // namespace velmora::testing
