@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "controls/failures.h"
+#include "controls/fpcheck.h"
 #include "table/numbers.h"
 #include "table/table_file.h"
 
@@ -152,6 +153,26 @@ std::string AnalysisWindow::FloatToStr(double value) const { return velmora::Flo
 std::string AnalysisWindow::formatValue(double value, int digits) const
 {
     return FloatToStr(ArrotondaDato_CHK.checked ? ArrotondaNumero(value, digits) : value);
+}
+
+bool AnalysisWindow::fillAndSortValori(const std::vector<int>& columns, int digits)
+{
+    const int n = menu.Tabella_TXT.rowCount();
+    const int m = static_cast<int>(columns.size());
+    ValoriArray& valori = menu.Valori;
+    valori.resize(n, m);
+    fp::clear();
+    for (int r = 0; r < n; ++r)
+        for (int k = 0; k < m; ++k) valori(r, k) = readValue(columns[k], r, digits);
+    fp::check();
+
+    barra.maximum = m - 1;
+    for (int k = 0; k < m; ++k) {
+        menu.OrdinaMatriceAlgoritmoQuickSort(0, n - 1, k);
+        if (progressStep(k)) break;
+    }
+    finishProgress();
+    return !reportStopped();
 }
 
 bool AnalysisWindow::progressStep(int position)

@@ -95,6 +95,11 @@ public:
     std::string formatNumber(double value) const { return FloatToStr(value); }
     std::string FloatToStr(double value) const;
 
+    // Reads the columns into the main window's Valori (row by column
+    // position) and sorts each column ascending with a progress step per
+    // column. False when the user stopped it ("Operazioni fermate" shown).
+    bool fillAndSortValori(const std::vector<int>& columns, int digits);
+
     // Progress: sets the bar, lets events through, and tells whether the
     // user pressed "Ferma".
     bool progressStep(int position);

@@ -132,20 +132,8 @@ void TVelmoraDescrittiva::Analisi_IMGClick()
     const int n = menu.Tabella_TXT.rowCount();
     const int m = static_cast<int>(columns.size());
 
-    ValoriArray& valori = menu.Valori;
-    valori.resize(n, m);
-    fp::clear();
-    for (int r = 0; r < n; ++r)
-        for (int k = 0; k < m; ++k) valori(r, k) = readValue(columns[k], r, digits);
-    fp::check();
-
-    barra.maximum = m - 1;
-    for (int k = 0; k < m; ++k) {
-        menu.OrdinaMatriceAlgoritmoQuickSort(0, n - 1, k);
-        if (progressStep(k)) break;
-    }
-    finishProgress();
-    if (reportStopped()) return;
+    if (!fillAndSortValori(columns, digits)) return;
+    const ValoriArray& valori = menu.Valori;
 
     std::vector<const double*> sorted;
     for (int k = 0; k < m; ++k) sorted.push_back(valori.column(k));

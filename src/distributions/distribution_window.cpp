@@ -103,20 +103,8 @@ std::optional<DistributionWindow::Sample> DistributionWindow::readAndDescribe()
     const int n = menu.Tabella_TXT.rowCount();
     const int m = static_cast<int>(sample.columns.size());
     sample.rows = n;
-    ValoriArray& valori = menu.Valori;
-    valori.resize(n, m);
-    fp::clear();
-    for (int r = 0; r < n; ++r)
-        for (int k = 0; k < m; ++k) valori(r, k) = readValue(sample.columns[k], r, sample.digits);
-    fp::check();
-
-    barra.maximum = m - 1;
-    for (int k = 0; k < m; ++k) {
-        menu.OrdinaMatriceAlgoritmoQuickSort(0, n - 1, k);
-        if (progressStep(k)) break;
-    }
-    finishProgress();
-    if (reportStopped()) return std::nullopt;
+    if (!fillAndSortValori(sample.columns, sample.digits)) return std::nullopt;
+    const ValoriArray& valori = menu.Valori;
 
     fp::clear();
     for (int k = 0; k < m; ++k) describeSortedColumn(valori.column(k), n, sample.parameters);

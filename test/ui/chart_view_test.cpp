@@ -16,18 +16,13 @@
 #include "test_tables.h"
 #include "ui/chart_view.h"
 #include "ui/qt_platform.h"
+#include "screenshot.h"
 #include "ui/window_view.h"
 
 namespace velmora {
 namespace {
 
-void screenshot(QWidget& w, const char* name)
-{
-    const QByteArray dir = qgetenv("VELMORA_SCREENSHOTS");
-    if (dir.isEmpty()) return;
-    QDir().mkpath(QString::fromUtf8(dir));
-    w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
+using testing::screenshot;
 
 struct PngSize {
     bool signature = false;

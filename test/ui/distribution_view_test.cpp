@@ -12,18 +12,13 @@
 #include "distributions/distribuzione_normale.h"
 #include "table/table_file.h"
 #include "ui/qt_platform.h"
+#include "screenshot.h"
 #include "ui/window_view.h"
 
 namespace velmora {
 namespace {
 
-void screenshot(QWidget& w, const char* name)
-{
-    const QByteArray dir = qgetenv("VELMORA_SCREENSHOTS");
-    if (dir.isEmpty()) return;
-    QDir().mkpath(QString::fromUtf8(dir));
-    w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
+using testing::screenshot;
 
 TEST(NormalView, DrawsTheDensityWithItsOccurrences)
 {

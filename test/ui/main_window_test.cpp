@@ -15,20 +15,13 @@
 #include "test_tables.h"
 #include "ui/grid_model.h"
 #include "ui/qt_platform.h"
+#include "screenshot.h"
 #include "ui/window_view.h"
 
 namespace velmora {
 namespace {
 
-// Saves a picture of a view when VELMORA_SCREENSHOTS names a folder, so a
-// developer can look at what the user sees.
-void screenshot(QWidget& w, const char* name)
-{
-    const QByteArray dir = qgetenv("VELMORA_SCREENSHOTS");
-    if (dir.isEmpty()) return;
-    QDir().mkpath(QString::fromUtf8(dir));
-    w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
+using testing::screenshot;
 
 void loadExample(TMenuGEN& menu, const char* file)
 {
