@@ -33,7 +33,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
 Application::~Application()
 {
     // The views go before the windows they show.
-    for (Window* w : windows()) platform_.close(*w);
+    for (Window* w : windows()) platform_.release(*w);
 }
 
 template <class W>

@@ -32,6 +32,8 @@ public:
     virtual void showModal(Window& window) = 0;
     virtual void show(Window& window) = 0;
     virtual void close(Window& window) = 0;
+    // The window is about to be destroyed: nothing may refer to it after.
+    virtual void release(Window&) {}
     // Draws the chart at its size on screen on a white background and saves it
     // in the format the path's extension names.
     virtual void saveChartPicture(const ChartModel& chart, const std::string& path) = 0;

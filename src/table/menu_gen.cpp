@@ -81,6 +81,7 @@ void TMenuGEN::showSplash()
     platform.processEvents();  // so that it is painted before the wait
     platform.sleep(2000);
     platform.close(splash);
+    platform.release(splash);
 }
 
 void TMenuGEN::PulisciTabella(int righe, int colonne, StringGrid& Tabella, bool SolaLettura)

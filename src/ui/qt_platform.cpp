@@ -123,6 +123,17 @@ void QtPlatform::close(Window& window)
     views_.erase(it);
     view->hide();
     view->deleteLater();
+    closing_[&window] = view;
+}
+
+void QtPlatform::release(Window& window)
+{
+    views_.erase(&window);
+    const auto it = closing_.find(&window);
+    if (it == closing_.end()) return;
+    // A closed view still waiting for deletion goes now, with its window.
+    delete it->second.data();
+    closing_.erase(it);
 }
 
 void QtPlatform::saveChartPicture(const ChartModel& chart, const std::string& path)

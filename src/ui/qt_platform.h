@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 
+#include <QPointer>
+
 #include "controls/platform.h"
 
 class QWidget;
@@ -26,6 +28,7 @@ public:
     void showModal(Window& window) override;
     void show(Window& window) override;
     void close(Window& window) override;
+    void release(Window& window) override;
     void saveChartPicture(const ChartModel& chart, const std::string& path) override;
 
     // The view of a window, made on first use.
@@ -36,6 +39,9 @@ public:
 private:
     QWidget* activeParent() const;
     std::map<Window*, std::unique_ptr<WindowView>> views_;
+    // Views closed but not yet deleted (they go once control is back in the
+    // event loop), by window.
+    std::map<Window*, QPointer<WindowView>> closing_;
 };
 
 }  // namespace velmora::ui

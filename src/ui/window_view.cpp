@@ -28,6 +28,7 @@
 #include <map>
 
 #include "ui/chart_view.h"
+#include "ui/flow_layout.h"
 #include "ui/grid_model.h"
 #include "ui/guarded.h"
 #include "ui/pictures.h"
@@ -49,7 +50,7 @@ QStyle::StandardPixmap iconFor(const std::string& caption)
     if (c.startsWith("Informazioni")) return QStyle::SP_MessageBoxInformation;
     if (c.startsWith("Equazioni") || c.startsWith("Distribuzioni") || c.startsWith("Tipologie"))
         return QStyle::SP_FileDialogInfoView;
-    if (c.startsWith("Disegna")) return QStyle::SP_DesktopIcon;
+    if (c.startsWith("Disegna")) return QStyle::SP_FileDialogContentsView;
     if (c.startsWith("Copia") || c.startsWith("Usa")) return QStyle::SP_ArrowForward;
     if (c.startsWith("Togli")) return QStyle::SP_DialogDiscardButton;
     return QStyle::SP_CommandLink;
@@ -481,10 +482,9 @@ void WindowView::build()
         auto* bar = new QFrame;
         bar->setObjectName("CommandBar");
         bar->setFrameShape(QFrame::StyledPanel);
-        auto* l = new QHBoxLayout(bar);
+        auto* l = new FlowLayout(bar, 8);
         l->setContentsMargins(4, 2, 4, 2);
         for (QWidget* w : areas[Area::CommandBar]) l->addWidget(w);
-        l->addStretch(1);
         root->addWidget(bar);
     }
 
