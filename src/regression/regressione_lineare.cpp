@@ -104,11 +104,12 @@ void TRegressioneLineare::Analisi_IMGClick()
     const int n = menu.Tabella_TXT.rowCount();
     ValoriX.assign(n, 0.0);
     ValoriY.assign(n, 0.0);
-    // A value that overflows when rounded fails at its row, before any later
+    // A value that overflows when rounded fails at its cell, before any later
     // cell is read.
     fp::clear();
     for (int i = 0; i < n; ++i) {
         ValoriX[i] = xProgressive ? i + 1 : readValue(colonna_X, i, digits);
+        fp::check();
         ValoriY[i] = yProgressive ? i + 1 : readValue(colonnaY, i, digits);
         fp::check();
     }

@@ -224,7 +224,7 @@ TEST_F(LinearRegression, FailuresKeepThePreviousTableAndChart)
         bool rounded = false;  // to 2 digits
     };
     const Case cases[] = {
-        {"rounding overflows", {{"X", "Y"}, {"1", "3"}, {"1e307", "2"}, {"2", "x"}}, "Floating point overflow", 2, true},
+        {"rounding overflows", {{"X", "Y"}, {"1", "3"}, {"1e307", "x"}}, "Floating point overflow", 2, true},
         {"sum overflows", {{"X", "Y"}, {"1.7e308", "3"}, {"1.7e308", "2"}}, "Floating point overflow", 0},
         {"equal X", {{"X", "Y"}, {"4", "1"}, {"4", "2"}, {"4", "5"}}, "Invalid floating point operation", 2},
         {"equal Y", {{"X", "Y"}, {"1", "3"}, {"2", "3"}, {"5", "3"}}, "Invalid floating point operation", 2},
