@@ -202,8 +202,10 @@ TEST_F(Descriptive, FailuresKeepThePreviousResults)
     const struct {
         std::vector<std::string> values;
         const char* message;
+        bool rounded = false;  // to 2 digits
     } cases[] = {
         {{"1", "", "3"}, "'' is not a valid floating point value"},
+        {{"1e307", "x", "3"}, "Floating point overflow", true},  // the row that overflows fails first
         {{"1", "1,5", "3"}, "'1,5' is not a valid floating point value"},
         {{"1", "0", "3"}, "Floating point division by zero"},
         {{"4", "4", "4"}, "Invalid floating point operation"},
@@ -212,7 +214,9 @@ TEST_F(Descriptive, FailuresKeepThePreviousResults)
     };
     for (const auto& c : cases) {
         open(column(c.values), {0});
+        window.ArrotondaDato_CHK.checked = c.rounded;
         EXPECT_EQ(failure(), c.message) << c.values[1];
+        window.ArrotondaDato_CHK.checked = false;
         EXPECT_EQ(results(), before);
     }
     EXPECT_TRUE(platform.tones.empty());
