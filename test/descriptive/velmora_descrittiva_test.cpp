@@ -125,6 +125,11 @@ TEST_F(Descriptive, SmallColumns)
     for (const char* label : {"Variance", "Sta.Dev.", "Asymmetry", "Kurtosis"}) EXPECT_EQ(r[label], "NAN") << label;
     EXPECT_EQ(r["Root Mean Simple"], "0");
     EXPECT_EQ(r["Count"], "1");
+    // Rounding a not-a-number is no fault.
+    window.ArrotondaDato_CHK.checked = true;
+    window.Analisi_IMGClick();
+    EXPECT_EQ(results(), r);
+    window.ArrotondaDato_CHK.checked = false;
 
     open(column({"6", "4"}), {0});
     window.Analisi_IMGClick();
