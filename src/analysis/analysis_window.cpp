@@ -161,10 +161,15 @@ bool AnalysisWindow::fillAndSortValori(const std::vector<int>& columns, int digi
     const int m = static_cast<int>(columns.size());
     ValoriArray& valori = menu.Valori;
     valori.resize(n, m);
+    // A value that overflows when rounded fails at its cell, before any later
+    // cell is read.
     fp::clear();
-    for (int r = 0; r < n; ++r)
-        for (int k = 0; k < m; ++k) valori(r, k) = readValue(columns[k], r, digits);
-    fp::check();
+    for (int r = 0; r < n; ++r) {
+        for (int k = 0; k < m; ++k) {
+            valori(r, k) = readValue(columns[k], r, digits);
+            fp::check();
+        }
+    }
 
     barra.maximum = m - 1;
     for (int k = 0; k < m; ++k) {

@@ -104,13 +104,17 @@ void TRegressioneLineare::Analisi_IMGClick()
     const int n = menu.Tabella_TXT.rowCount();
     ValoriX.assign(n, 0.0);
     ValoriY.assign(n, 0.0);
+    // A value that overflows when rounded fails at its cell, before any later
+    // cell is read.
+    fp::clear();
     for (int i = 0; i < n; ++i) {
         ValoriX[i] = xProgressive ? i + 1 : readValue(colonna_X, i, digits);
+        fp::check();
         ValoriY[i] = yProgressive ? i + 1 : readValue(colonnaY, i, digits);
+        fp::check();
     }
     if (n > 1) partitionSort(ValoriX.data(), ValoriY.data(), 0, n - 1);
 
-    fp::clear();
     Min = 1e12;
     Max = -1e12;
     double sx = 0, sy = 0;
@@ -122,11 +126,14 @@ void TRegressioneLineare::Analisi_IMGClick()
         if (ValoriX[i] < Min) Min = ValoriX[i];
         if (ValoriX[i] > Max) Max = ValoriX[i];
         if (i == nextProgress) {
+            // An overflowing sum fails with the bar where the last step left it.
+            fp::check();
             progressStep(i);
             nextProgress += 50;
         }
         if (Ferma) break;
     }
+    fp::check();
     const double xMean = sx / n;
     const double yMean = sy / n;
     finishProgress();

@@ -214,7 +214,8 @@ double ArrotondaNumero(double Numero, int Decimali)
     double factor = 1.0;
     for (int i = 1; i <= Decimali; ++i) factor *= 10.0;
     const double shifted = Numero * factor + 0.5;
-    if (std::fabs(shifted) < 1.0) return 0.0;
+    // A quiet comparison: the integer part of a not-a-number is itself, no fault.
+    if (std::isless(std::fabs(shifted), 1.0)) return 0.0;
     return std::trunc(shifted) / factor;
 }
 

@@ -125,6 +125,11 @@ TEST_F(Descriptive, SmallColumns)
     for (const char* label : {"Variance", "Sta.Dev.", "Asymmetry", "Kurtosis"}) EXPECT_EQ(r[label], "NAN") << label;
     EXPECT_EQ(r["Root Mean Simple"], "0");
     EXPECT_EQ(r["Count"], "1");
+    // Rounding a not-a-number is no fault.
+    window.ArrotondaDato_CHK.checked = true;
+    window.Analisi_IMGClick();
+    EXPECT_EQ(results(), r);
+    window.ArrotondaDato_CHK.checked = false;
 
     open(column({"6", "4"}), {0});
     window.Analisi_IMGClick();
@@ -202,8 +207,10 @@ TEST_F(Descriptive, FailuresKeepThePreviousResults)
     const struct {
         std::vector<std::string> values;
         const char* message;
+        bool rounded = false;  // to 2 digits
     } cases[] = {
         {{"1", "", "3"}, "'' is not a valid floating point value"},
+        {{"1e307", "x", "3"}, "Floating point overflow", true},  // the row that overflows fails first
         {{"1", "1,5", "3"}, "'1,5' is not a valid floating point value"},
         {{"1", "0", "3"}, "Floating point division by zero"},
         {{"4", "4", "4"}, "Invalid floating point operation"},
@@ -212,7 +219,9 @@ TEST_F(Descriptive, FailuresKeepThePreviousResults)
     };
     for (const auto& c : cases) {
         open(column(c.values), {0});
+        window.ArrotondaDato_CHK.checked = c.rounded;
         EXPECT_EQ(failure(), c.message) << c.values[1];
+        window.ArrotondaDato_CHK.checked = false;
         EXPECT_EQ(results(), before);
     }
     EXPECT_TRUE(platform.tones.empty());

@@ -220,12 +220,16 @@ TEST_F(LinearRegression, FailuresKeepThePreviousTableAndChart)
         const char* what;
         Table table;
         std::string message;
+        int bar;  // where the failure leaves the progress bar (the previous run leaves 2)
+        bool rounded = false;  // to 2 digits
     };
     const Case cases[] = {
-        {"equal X", {{"X", "Y"}, {"4", "1"}, {"4", "2"}, {"4", "5"}}, "Invalid floating point operation"},
-        {"equal Y", {{"X", "Y"}, {"1", "3"}, {"2", "3"}, {"5", "3"}}, "Invalid floating point operation"},
-        {"single row", {{"X", "Y"}, {"1", "3"}}, "Invalid floating point operation"},
-        {"not a number", {{"X", "Y"}, {"1", "3"}, {"2", "x"}}, "'x' is not a valid floating point value"},
+        {"rounding overflows", {{"X", "Y"}, {"1", "3"}, {"1e307", "x"}}, "Floating point overflow", 2, true},
+        {"sum overflows", {{"X", "Y"}, {"1.7e308", "3"}, {"1.7e308", "2"}}, "Floating point overflow", 0},
+        {"equal X", {{"X", "Y"}, {"4", "1"}, {"4", "2"}, {"4", "5"}}, "Invalid floating point operation", 2},
+        {"equal Y", {{"X", "Y"}, {"1", "3"}, {"2", "3"}, {"5", "3"}}, "Invalid floating point operation", 2},
+        {"single row", {{"X", "Y"}, {"1", "3"}}, "Invalid floating point operation", 0},
+        {"not a number", {{"X", "Y"}, {"1", "3"}, {"2", "x"}}, "'x' is not a valid floating point value", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -236,7 +240,10 @@ TEST_F(LinearRegression, FailuresKeepThePreviousTableAndChart)
         const std::string file = exported();
 
         open(c.table, "X", "Y");
+        window.ArrotondaDato_CHK.checked = c.rounded;
         EXPECT_EQ(failure(), c.message);
+        window.ArrotondaDato_CHK.checked = false;
+        EXPECT_EQ(window.barra.position, c.bar);
         EXPECT_EQ(results(), table);
         EXPECT_EQ(points(window.Grafico.series[1]), drawn);
         EXPECT_EQ(window.Grafico.title, "Linear Regression - Sales");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <algorithm>
 #include <charconv>
@@ -121,6 +122,10 @@ TEST(ArrotondaNumero, HalfUpTowardPlusInfinityOnPositives)
     };
     for (const auto& c : cases) EXPECT_EQ(ArrotondaNumero(c.value, c.digits), c.expected) << c.value;
     EXPECT_FALSE(std::signbit(ArrotondaNumero(-0.6, 0)));  // +0, not -0
+    // A not-a-number passes through without raising the invalid-operation flag.
+    std::feclearexcept(FE_INVALID);
+    EXPECT_TRUE(std::isnan(ArrotondaNumero(std::numeric_limits<double>::quiet_NaN(), 2)));
+    EXPECT_FALSE(std::fetestexcept(FE_INVALID));
 }
 
 TEST(PartitionSort, SortsAndMovesCompanionsInTheExchangeOrder)
