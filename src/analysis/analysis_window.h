@@ -118,6 +118,9 @@ protected:
     // The chart with its pop-up menu: the left-axis items, and the
     // bottom-axis items too when `bottomAxisItems`.
     void declareChart(bool bottomAxisItems);
+    // The chart without a pop-up menu, for windows that set the axes at
+    // every drawing.
+    void declareChartWithoutAxisMenu() { declare(Grafico); }
 
 private:
     void fixMinimumAtZero(ChartAxis& axis);

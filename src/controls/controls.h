@@ -23,6 +23,7 @@ enum class Area {
     Bottom,      // progress bar
     Menu,        // pop-up menu items; `menu` names the menu
     Overlay,     // at (left, top) of the window, over everything else
+    Heading,     // a title across the top, above the command bar and any scrolling
 };
 
 struct Control {

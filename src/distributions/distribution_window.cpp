@@ -83,7 +83,7 @@ void DistributionWindow::declareDrawingControls()
     declare(IncludiValoriBase_CHK);
     declare(ListaColonne);
     declare(Tabella_TXT);
-    declareChart(false);
+    declareChartWithoutAxisMenu();
     declare(barra);
 }
 

@@ -14,7 +14,7 @@ class TEquazioni : public Window {
 public:
     explicit TEquazioni(TMenuGEN& menu);
 
-    Label Titolo_LAB{"Titolo_LAB", "Equations used by this software"};
+    Label Titolo_LAB{"Titolo_LAB", "Equations used by this software", Area::Heading};
     // Equazione1_LAB .. Equazione14_LAB, each followed by its pictures
     // (Equazione5_IMG and Equazione5b_IMG where there are two).
     std::vector<std::unique_ptr<Label>> captions;

@@ -15,7 +15,7 @@ class TEquazioniGrafiche : public Window {
 public:
     explicit TEquazioniGrafiche(TMenuGEN& menu);
 
-    Label Titolo_LAB{"Titolo_LAB", "Typical trends of the distributions"};
+    Label Titolo_LAB{"Titolo_LAB", "Typical trends of the distributions", Area::Heading};
     std::vector<std::unique_ptr<Label>> captions;   // Andamento1_LAB ..
     std::vector<std::unique_ptr<Image>> pictures;   // Andamento1_IMG ..
 };

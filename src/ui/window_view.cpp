@@ -478,6 +478,9 @@ void WindowView::build()
     root->setContentsMargins(margin, margin, margin, margin);
     root->setSpacing(4);
 
+    // Headings stay in place while the content below them scrolls.
+    for (QWidget* w : areas[Area::Heading]) root->addWidget(w);
+
     if (!areas[Area::CommandBar].empty()) {
         auto* bar = new QFrame;
         bar->setObjectName("CommandBar");

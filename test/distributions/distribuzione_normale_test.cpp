@@ -105,16 +105,17 @@ TEST_F(Normal, ControlsAndDefaults)
         {"Disegna_DensitaProbabilita_CHK", "Probability Density"},
         {"Disegna_FunzioneRipartizione_CHK", "Cumulative Probability"},
         {"IncludiValoriBase_CHK", "Include base values"},
-        {"AsseSinistroInZero", "Left axis from 0"},
-        {"AsseSinistroInAuto", "Left axis from AUTO"},
     };
     for (const auto& [name, caption] : captions) {
         const Control* c = window.find(name);
         ASSERT_NE(c, nullptr) << name;
         EXPECT_EQ(c->caption, caption) << name;
     }
-    for (const char* absent : {"AsseBassoInZero", "CopiaColonna_IMG", "Colonna_X_LST"})
+    // Every drawing sets the axes, so the chart has no axis menu.
+    for (const char* absent : {"AsseSinistroInZero", "AsseSinistroInAuto", "AsseBassoInZero", "AsseBassoInAuto",
+                               "CopiaColonna_IMG", "Colonna_X_LST"})
         EXPECT_EQ(window.find(absent), nullptr) << absent;
+    EXPECT_TRUE(window.popupMenus.empty());
     EXPECT_EQ(window.FattoreProporzione_TXT.text, "1,8");
     EXPECT_EQ(window.NumeroCifre_TXT.text, "2");
     EXPECT_FALSE(window.NumeroCifre_TXT.enabled);

@@ -97,6 +97,22 @@ TEST_F(InfoWindows, EquazioniHasACaptionAndItsFormulasPerEquation)
     EXPECT_EQ(seen, expected);
 }
 
+TEST_F(InfoWindows, PagesKeepTheirHeadingAboveTheScrollingContent)
+{
+    const std::pair<const char*, const char*> pages[] = {
+        {"TEquazioni", "Equations used by this software"},
+        {"TEquazioniGrafiche", "Typical trends of the distributions"},
+    };
+    for (const auto& [className, heading] : pages) {
+        const Window* page = app.window(className);
+        ASSERT_NE(page, nullptr) << className;
+        for (const Control* c : page->controls()) {
+            if (c->caption == heading) EXPECT_EQ(c->area, Area::Heading) << className;
+            else EXPECT_EQ(c->area, Area::Body) << className << " " << c->name;
+        }
+    }
+}
+
 TEST_F(InfoWindows, TheCurvesPageIsOneWindowShownWithoutWaiting)
 {
     Window* page = app.window("TEquazioniGrafiche");

@@ -80,6 +80,14 @@ TEST_F(Views, InformazioniShowsItsPicturesAndLabelsAsDeclared)
         keep(page, name);
         page.hide();
     }
+    // The headings of the two pages stay put while their content scrolls.
+    for (const char* name : {"TEquazioni", "TEquazioniGrafiche"}) {
+        auto* heading = view(name).findChild<QLabel*>("Titolo_LAB");
+        ASSERT_NE(heading, nullptr) << name;
+        auto* scroll = view(name).findChild<QScrollArea*>();
+        ASSERT_NE(scroll, nullptr) << name;
+        EXPECT_FALSE(scroll->isAncestorOf(heading)) << name;
+    }
 }
 
 TEST_F(Views, CtrlCAndCtrlVGoThroughTheTable)
