@@ -50,8 +50,8 @@ const std::vector<AnalysisEntry>& analysisTable()
 TMenuGEN::TMenuGEN(Platform& platform_) : Window("TMenuGEN", baseTitle, 1024, 720), platform(platform_)
 {
     declare(Nuovi_Dati_IMG).onClick = [this] { Nuovi_Dati_IMGClick(); };
-    declare(Numero_righe_TXT).preferredWidth = 60;
-    declare(Numero_colonne_TXT).preferredWidth = 60;
+    declare(Numero_righe_TXT).preferredWidth = 40;
+    declare(Numero_colonne_TXT).preferredWidth = 40;
     declare(Apri_Dati_IMG).onClick = [this] { Apri_Dati_IMGClick(); };
     declare(Salva_Dati_IMG).onClick = [this] { Salva_Dati_IMGClick(); };
     declare(Equazioni_IMG).onClick = [this] { Equazioni_IMGClick(); };
@@ -59,7 +59,7 @@ TMenuGEN::TMenuGEN(Platform& platform_) : Window("TMenuGEN", baseTitle, 1024, 72
     declare(TipoAnalisi_LST);
     for (const AnalysisEntry& e : analysisTable()) TipoAnalisi_LST.add(e.item);
     TipoAnalisi_LST.itemIndex = 0;
-    TipoAnalisi_LST.preferredWidth = 240;
+    TipoAnalisi_LST.preferredWidth = 165;
     declare(Analisi_IMG).onClick = [this] { Analisi_IMGClick(); };
     declare(Informazioni_IMG).onClick = [this] { Informazioni_IMGClick(); };
     declare(Tabella_TXT).wholeRowSelection = true;

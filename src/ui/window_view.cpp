@@ -251,7 +251,12 @@ QWidget* WindowView::makeWidget(Control& control)
         auto& m = static_cast<ComboBox&>(control);
         auto* box = new QComboBox;
         box->setObjectName(qs(m.name));
-        if (m.preferredWidth > 0) box->setMinimumWidth(m.preferredWidth);
+        if (m.preferredWidth > 0) {
+            // The box keeps its width; its list opens as wide as the items.
+            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            box->setMinimumContentsLength(1);
+            box->setMinimumWidth(m.preferredWidth);
+        }
         connect(box, QOverload<int>::of(&QComboBox::activated), this, [this, &m](int index) {
             m.itemIndex = index;
             act([&] { return changeControl(window_, m); });
@@ -485,7 +490,7 @@ void WindowView::build()
         auto* bar = new QFrame;
         bar->setObjectName("CommandBar");
         bar->setFrameShape(QFrame::StyledPanel);
-        auto* l = new FlowLayout(bar, 8);
+        auto* l = new FlowLayout(bar, 4);
         l->setContentsMargins(4, 2, 4, 2);
         for (QWidget* w : areas[Area::CommandBar]) l->addWidget(w);
         root->addWidget(bar);
