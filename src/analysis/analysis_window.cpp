@@ -29,13 +29,6 @@ AnalysisWindow::AnalysisWindow(TMenuGEN& menu_, std::string className, std::stri
     AsseBassoInAuto.onClick = [this] { AsseBassoInAutoClick(); };
 }
 
-Button& AnalysisWindow::declareButton(Button& button, std::function<void()> handler, bool allowWhileBusy)
-{
-    button.onClick = std::move(handler);
-    button.allowWhileBusy = allowWhileBusy;
-    return declare(button);
-}
-
 void AnalysisWindow::declareStandardCommands(bool stop)
 {
     declare(Analisi_IMG);

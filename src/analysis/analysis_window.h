@@ -92,7 +92,6 @@ public:
     // A number for the result table: rounded when the option is checked,
     // then in the general number format.
     std::string formatValue(double value, int digits) const;
-    std::string formatNumber(double value) const { return FloatToStr(value); }
     std::string FloatToStr(double value) const;
 
     // Reads the columns into the main window's Valori (row by column
@@ -110,8 +109,6 @@ public:
     void playCompletion();
 
 protected:
-    // Declares a button and binds its handler.
-    Button& declareButton(Button& button, std::function<void()> handler, bool allowWhileBusy = false);
     // The usual command bar: Calcola, Ferma (if `stop`), the rounding option,
     // Salva Tabella.
     void declareStandardCommands(bool stop);

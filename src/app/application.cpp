@@ -55,10 +55,8 @@ std::vector<Window*> Application::windows() const
 
 Window* Application::window(std::string_view className) const
 {
-    for (Window* w : windows()) {
-        if (w->className() == className) return w;
-    }
-    return nullptr;
+    if (className == menu_->className()) return menu_.get();
+    return menu_->window(className);
 }
 
 }  // namespace velmora

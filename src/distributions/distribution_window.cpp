@@ -122,12 +122,12 @@ StringGrid DistributionWindow::commonResultTable(const Sample& sample, int rows)
         table.setHeader(k, menu.Tabella_TXT.header(sample.columns[k]));
         table.setWidth(k, 160);
         const std::pair<const char*, std::string> cells[] = {
-            {"Average", formatParameter(p.Medie[k], sample.digits)},
-            {"Variance", formatParameter(p.Varianze[k], sample.digits)},
-            {"Sta.Dev.", formatParameter(p.DeviazioniStandard[k], sample.digits)},
-            {"Min", formatParameter(p.Min[k], sample.digits)},
-            {"Max", formatParameter(p.Max[k], sample.digits)},
-            {"Median", formatParameter(p.Mediana[k], sample.digits)},
+            {"Average", formatValue(p.Medie[k], sample.digits)},
+            {"Variance", formatValue(p.Varianze[k], sample.digits)},
+            {"Sta.Dev.", formatValue(p.DeviazioniStandard[k], sample.digits)},
+            {"Min", formatValue(p.Min[k], sample.digits)},
+            {"Max", formatValue(p.Max[k], sample.digits)},
+            {"Median", formatValue(p.Mediana[k], sample.digits)},
             {"Count", IntToStr(sample.rows)},
         };
         int row = 0;
@@ -151,12 +151,6 @@ void DistributionWindow::keepResults(Sample&& sample, StringGrid& table)
     Tabella_TXT.swap(table);
     Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
     playCompletion();
-}
-
-std::string DistributionWindow::formatParameter(double value, int digits) const
-{
-    // Rounding compares its argument, which a not-a-number turns into a fault.
-    return std::isnan(value) ? FloatToStr(value) : formatValue(value, digits);
 }
 
 std::optional<int> DistributionWindow::drawnColumn()

@@ -68,9 +68,6 @@ protected:
     // A result table of `rows` rows: the chosen headers and rows 0 to 13
     // (Average to Count), shown rounded when the option is on.
     StringGrid commonResultTable(const Sample& sample, int rows) const;
-    // A parameter for the result table; a not-a-number shows as "NAN" even
-    // when rounding is on.
-    std::string formatParameter(double value, int digits) const;
     // The end of a successful Calcola: the table, the parameters and the
     // sorted columns become the window's, then the completion signal.
     void keepResults(Sample&& sample, StringGrid& table);

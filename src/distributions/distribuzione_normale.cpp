@@ -137,9 +137,9 @@ void TDistribuzioneNormale::Analisi_IMGClick()
     StringGrid table = commonResultTable(*sample, 22);
     for (int k = 0; k < m; ++k) {
         table.setCell(k, 14, "Asymmetry");
-        table.setCell(k, 15, formatParameter(skewness[k], sample->digits));
+        table.setCell(k, 15, formatValue(skewness[k], sample->digits));
         table.setCell(k, 16, "Kurtosis");
-        table.setCell(k, 17, formatParameter(kurtosis[k], sample->digits));
+        table.setCell(k, 17, formatValue(kurtosis[k], sample->digits));
         table.setCell(k, 18, "- VERIFICA -");
         table.setCell(k, 19, medianVerdict(p.Medie[k], p.Mediana[k]));
         table.setCell(k, 20, skewnessVerdict(skewness[k]));

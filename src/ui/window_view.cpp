@@ -433,14 +433,9 @@ QWidget* WindowView::makeWidget(Control& control)
         syncers_.push_back([plot, &m, last] {
             m.screenWidth = plot->width();
             m.screenHeight = plot->height();
-            // A cheap signature: the window bumps the revision, but a
-            // forgotten bump must not leave a stale chart.
-            std::uint64_t sig = m.revision * 1000003ULL + m.series.size();
-            for (const ChartSeries& s : m.series) sig = sig * 31 + s.points.size();
-            sig = sig * 31 + (m.leftAxis.automaticMinimum ? 1 : 2) + (m.bottomAxis.automaticMinimum ? 4 : 8);
-            sig = sig * 31 + static_cast<std::uint64_t>(m.leftAxis.minimum * 7 + m.bottomAxis.minimum * 13);
-            if (sig != *last) {
-                *last = sig;
+            // Every change of the model bumps its revision.
+            if (m.revision != *last) {
+                *last = m.revision;
                 renderChart(m, *plot);
             }
         });
