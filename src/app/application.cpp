@@ -2,6 +2,7 @@
 
 #include "descriptive/velmora_descrittiva.h"
 #include "distributions/distribuzione_normale.h"
+#include "distributions/distribuzione_uniforme.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
 #include "table/autocorrelazione_tipi.h"
@@ -20,6 +21,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     // The other windows, in the start-up order; each registers with the
     // main window so that "Analizza" and the buttons can show it.
     create<TDistribuzioneNormale>();
+    create<TDistribuzioneUniforme>();
     create<TInformazioni>();
     create<TTestT>();
     create<TEquazioni>();
