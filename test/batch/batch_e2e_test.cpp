@@ -173,6 +173,26 @@ INSTANTIATE_TEST_SUITE_P(
              0, warning, "", {{"t.txt", "test_t.txt"}}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+std::vector<std::string> distribution(const std::string& analysis, const std::string& column,
+                                      const std::vector<std::string>& steps)
+{
+    return with({"--open", "@data/distribuzioni.txt", "--analysis", analysis, "--set", "ListaColonne=" + column,
+                 "--click", "Analisi_IMG"},
+                steps);
+}
+
+// 240 rows of measurements (distribuzioni.txt); the figures come from
+// ../distributions/expected/distinct_values_reference.py.
+INSTANTIATE_TEST_SUITE_P(
+    Distributions, BatchRun,
+    ::testing::Values(
+        Case{"Uniform",
+             distribution("Uniform Distribution", "Dado",
+                          {"--save-grid", "Tabella_TXT", "@out/tab.txt", "--click", "DisegnaDati_IMG", "--answer",
+                           "@out/graf.txt", "--click", "Esporta_Distribuzione_IMG"}),
+             0, warning, "", {{"tab.txt", "uniforme_tabella.txt"}, {"graf.txt", "uniforme_dati_grafico.txt"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
 // Pictures cannot be compared with a reference across font versions; the
 // chart's own size and the agreement of the two ways of saving can.
 TEST(BatchChart, SavedPictureIsAPngOfTheChartsSize)
