@@ -26,11 +26,12 @@ std::vector<DistinctValueRow> densityRows(const double* values, int n, const Occ
     double largest = -1e12;
     for (int r = 0; r < n; ++r) {
         const double d = density(values[r]);
-        // A quiet not-a-number raises no flag on its way through.
+        // The first value's fault wins, as a trap would have it; a quiet
+        // not-a-number (a variance of one row) raises no flag on its way.
+        fp::check();
         if (std::isnan(d)) throw MathError(msg::invalidOperation);
         if (d > largest) largest = d;
     }
-    fp::check();
     const double scale = scan.largestCount > 0 ? largest / scan.largestCount : 0.0;
     std::vector<DistinctValueRow> rows;
     rows.reserve(scan.groups.size());
