@@ -226,10 +226,6 @@ std::string DistributionWindow::occurrenceFields(const OccurrencePoint& point) c
     return IntToStr(point.count) + '\t' + FloatToStr(point.density) + '\t' + FloatToStr(point.cumulative);
 }
 
-}  // namespace velmora
-
-namespace velmora {
-
 DistinctValuesDistribution::DistinctValuesDistribution(TMenuGEN& menu_, std::string className, std::string title,
                                                        std::string chartTitle, std::string drawingTitle)
     : DistributionWindow(menu_, std::move(className), std::move(title), std::move(chartTitle), 2),
