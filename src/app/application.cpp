@@ -3,6 +3,8 @@
 #include "descriptive/velmora_descrittiva.h"
 #include "distributions/distribuzione_normale.h"
 #include "distributions/distribuzione_uniforme.h"
+#include "inference/correlazione.h"
+#include "inference/test_anova.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
 #include "table/autocorrelazione_tipi.h"
@@ -23,6 +25,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TDistribuzioneNormale>();
     create<TDistribuzioneUniforme>();
     create<TInformazioni>();
+    create<TTestANOVA>();
     create<TTestT>();
     create<TEquazioni>();
     create<TRegressioneLineare>();
@@ -30,6 +33,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TAutocorrelazioneTipi>();
     create<TVelmoraDescrittiva>();
     create<TRinominaColonna>();
+    create<TCorrelazione>();
 }
 
 Application::~Application()
