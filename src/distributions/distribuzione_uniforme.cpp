@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-int countDistinctValues(const double* sorted, int n)
+int distinctValueCount(const double* sorted, int n)
 {
     int count = 0;
     double previous = -1e12;
@@ -50,7 +50,7 @@ void TDistribuzioneUniforme::Analisi_IMGClick()
     std::vector<double> probability(m);
     fp::clear();
     for (int k = 0; k < m; ++k) {
-        distinct[k] = countDistinctValues(menu.Valori.column(k), sample->rows);
+        distinct[k] = distinctValueCount(menu.Valori.column(k), sample->rows);
         // Only a column of nothing but -1e12 counts no value.
         probability[k] = 1.0 / distinct[k];
     }

@@ -11,7 +11,7 @@ namespace velmora {
 
 // The distinct values of sorted[0..n-1]: a value counts when it differs
 // from the one before it, the first one from -1e12.
-int countDistinctValues(const double* sorted, int n);
+int distinctValueCount(const double* sorted, int n);
 
 // The rows of the drawing: the probability and its running sum at every
 // group, the group's count and running count as shares of `rows`, the

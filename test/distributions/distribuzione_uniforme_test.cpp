@@ -85,7 +85,7 @@ TEST_F(Uniform, CountingStartsBelowEveryOrdinaryValue)
     calcola(column({"-1e12", "-1e12", "5"}));
     EXPECT_EQ(window.Tabella_TXT.cell(0, 15), "1");
     EXPECT_EQ(window.Tabella_TXT.cell(0, 17), "1");
-    EXPECT_EQ(countDistinctValues(std::vector<double>{-2e12, -1e12, 0, 0, 7}.data(), 5), 4);
+    EXPECT_EQ(distinctValueCount(std::vector<double>{-2e12, -1e12, 0, 0, 7}.data(), 5), 4);
 
     testing::setTable(menu.Tabella_TXT, column({"-1e12"}));
     try {
