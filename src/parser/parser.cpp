@@ -306,6 +306,20 @@ TParser::TParser()
     AddFunctionOneParam("RND", ops::Rnd);
     AddFunctionTwoParam("MAX", ops::Max);
     AddFunctionTwoParam("MIN", ops::Min);
+    // The rest of the formula windows' list of pieces.
+    AddFunctionOneParam("COTAN", ops::Cotan);
+    AddFunctionOneParam("LOG10", ops::Log10);
+    AddFunctionOneParam("LOG2", ops::Log2);
+    AddFunctionOneParam("SQR", ops::Sqr);
+    AddFunctionOneParam("TRUNC", ops::Trunc);
+    AddFunctionOneParam("INT", ops::Trunc);
+    AddFunctionOneParam("CEIL", ops::Ceil);
+    AddFunctionOneParam("FLOOR", ops::Floor);
+    AddFunctionOneParam("RANDOM", ops::Random);
+    AddFunctionTwoParam("ARG", ops::Arg);
+    AddFunctionTwoParam("LOGN", ops::LogN);
+    AddFunctionTwoParam("POWER", ops::Power);
+    AddFunctionTwoParam("INTPOWER", ops::IntPower);
 }
 
 std::string TParser::RemoveBlanks(std::string_view text)
