@@ -9,6 +9,8 @@
 #include "table/equazioni_grafiche.h"
 #include "table/informazioni.h"
 #include "table/rinomina_colonna.h"
+#include "transform/filtra_dati.h"
+#include "transform/operazioni.h"
 
 namespace velmora {
 
@@ -21,6 +23,8 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     // main window so that "Analizza" and the buttons can show it.
     create<TDistribuzioneNormale>();
     create<TInformazioni>();
+    create<TFiltraDati>();
+    create<TOperazioni>();
     create<TTestT>();
     create<TEquazioni>();
     create<TRegressioneLineare>();
