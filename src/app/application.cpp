@@ -2,6 +2,8 @@
 
 #include "descriptive/velmora_descrittiva.h"
 #include "distributions/distribuzione_normale.h"
+#include "inference/correlazione.h"
+#include "inference/test_anova.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
 #include "table/autocorrelazione_tipi.h"
@@ -25,6 +27,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TInformazioni>();
     create<TFiltraDati>();
     create<TOperazioni>();
+    create<TTestANOVA>();
     create<TTestT>();
     create<TEquazioni>();
     create<TRegressioneLineare>();
@@ -32,6 +35,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TAutocorrelazioneTipi>();
     create<TVelmoraDescrittiva>();
     create<TRinominaColonna>();
+    create<TCorrelazione>();
 }
 
 Application::~Application()
