@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "table/numbers.h"
 
 namespace velmora {
 
@@ -131,13 +130,14 @@ void TFiltraDati::SostituisciTabella_IMGClick()
             }
         }
     }
-    data.setRowCount(newRows);
+    StringGrid replaced = data;
+    replaced.setRowCount(newRows);
     for (int c = 0; c < Tabella_TXT.columnCount(); ++c) {
         const int target = targetColumns_[c];
-        for (int r = 0; r < newRows; ++r) data.setCell(target, r, r < rows ? Tabella_TXT.cell(c, r) : std::string_view());
+        for (int r = 0; r < newRows; ++r)
+            replaced.setCell(target, r, r < rows ? Tabella_TXT.cell(c, r) : std::string_view());
     }
-    menu.Numero_righe_TXT.text = IntToStr(data.rowCount());
-    menu.Numero_colonne_TXT.text = IntToStr(data.columnCount());
+    menu.replaceTable(replaced);
     platform.showMessage("Tabella sostituita");
 }
 
