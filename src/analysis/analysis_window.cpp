@@ -127,11 +127,21 @@ int AnalysisWindow::columnOfName(const std::string& name) const
     return found;
 }
 
+void AnalysisWindow::normaliseDecimalText(EditBox& box)
+{
+    if (menu.DecimalSeparator == ',') box.text = CambiaCarattere(box.text, ".", ",");
+    else box.text = CambiaCarattere(box.text, ",", ".");
+}
+
+double AnalysisWindow::readNumberBox(EditBox& box)
+{
+    normaliseDecimalText(box);
+    return StrToFloat(box.text, menu.DecimalSeparator);
+}
+
 int AnalysisWindow::digitCount()
 {
-    if (menu.DecimalSeparator == ',') NumeroCifre_TXT.text = CambiaCarattere(NumeroCifre_TXT.text, ".", ",");
-    else NumeroCifre_TXT.text = CambiaCarattere(NumeroCifre_TXT.text, ",", ".");
-    const double typed = StrToFloat(NumeroCifre_TXT.text, menu.DecimalSeparator);
+    const double typed = readNumberBox(NumeroCifre_TXT);
     // Beyond the range of an integer no count makes sense; the conversion
     // fails as a typed integer would.
     if (!(std::fabs(typed) < 2147483647.0)) throwNotAnInteger(NumeroCifre_TXT.text);

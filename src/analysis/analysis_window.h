@@ -86,6 +86,10 @@ public:
     // The data-table column of a picked name: the last column with exactly
     // that header, 0 when none has it.
     int columnOfName(const std::string& name) const;
+    // An edit box that holds a number: its text brought to the decimal
+    // separator (and shown so), then read.
+    void normaliseDecimalText(EditBox& box);
+    double readNumberBox(EditBox& box);
     // The digit count from NumeroCifre_TXT, its text first brought to the
     // decimal separator and then to the rounded count.
     int digitCount();

@@ -151,15 +151,9 @@ void TDistribuzioneNormale::Analisi_IMGClick()
     keepResults(std::move(*sample), table);
 }
 
-void TDistribuzioneNormale::normaliseFactorText()
-{
-    if (menu.DecimalSeparator == ',') FattoreProporzione_TXT.text = CambiaCarattere(FattoreProporzione_TXT.text, ".", ",");
-    else FattoreProporzione_TXT.text = CambiaCarattere(FattoreProporzione_TXT.text, ",", ".");
-}
-
 TDistribuzioneNormale::Drawing TDistribuzioneNormale::drawing(int k)
 {
-    normaliseFactorText();
+    normaliseDecimalText(FattoreProporzione_TXT);
     Drawing d;
     d.curve = normalCurve(Medie[k], Varianze[k], DeviazioniStandard[k]);
     const OccurrenceScan scan = scanDrawnColumn(k);

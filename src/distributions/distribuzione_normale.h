@@ -65,7 +65,6 @@ private:
     // The curve and the scaled occurrences of result column k; fails before
     // anything is drawn or written.
     Drawing drawing(int k);
-    void normaliseFactorText();
 };
 
 }  // namespace velmora

@@ -74,9 +74,25 @@ def rayleigh_lines(values, skip_zeros=False, sep="."):
                         lambda x: 1 - math.exp(-x * x / (2 * V)), skip_zeros, sep)
 
 
+def power(base, exponent):
+    """The program's real power: x^0 = 1, 0^y = 0 for y > 0, a whole
+    exponent by repeated multiplication (through the reciprocal when
+    negative), otherwise exp(y ln x)."""
+    if exponent == 0:
+        return 1.0
+    if base == 0 and exponent > 0:
+        return 0.0
+    if exponent == int(exponent):
+        result = 1.0
+        for _ in range(abs(int(exponent))):
+            result *= base
+        return 1 / result if exponent < 0 else result
+    return math.exp(exponent * math.log(base))
+
+
 def weibull_lines(values, k, lam, skip_zeros=False, sep="."):
-    return scaled_lines(values, lambda x: k / lam ** k * x ** (k - 1) * math.exp(-((x / lam) ** k)),
-                        lambda x: 1 - math.exp(-((x / lam) ** k)), skip_zeros, sep)
+    return scaled_lines(values, lambda x: k / power(lam, k) * power(x, k - 1) * math.exp(-power(x / lam, k)),
+                        lambda x: 1 - math.exp(-power(x / lam, k)), skip_zeros, sep)
 
 
 def result_table(values, uniform=False, sep="."):
