@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTableView>
@@ -63,6 +64,8 @@ TEST(DistinctValuesView, DrawTheFunctionAtEveryDistinctValue)
     };
     const Case cases[] = {
         {"TDistribuzioneUniforme", "Distribuzione Uniforme", 1, "uniform_density"},
+        {"TDistribuzioneRayleigh", "Distribuzione di Rayleigh", 0, "rayleigh_density"},
+        {"TDistribuzioneWeibull", "Distribuzione di Weibull", 2, "weibull_density"},
     };
     ui::QtPlatform platform;
     Application app(platform);
@@ -80,6 +83,11 @@ TEST(DistinctValuesView, DrawTheFunctionAtEveryDistinctValue)
         emit view.findChild<QListWidget*>("ListaColonne")->itemClicked(
             view.findChild<QListWidget*>("ListaColonne")->item(c.column));
         view.findChild<QToolButton*>("Analisi_IMG")->click();
+        // The lifetimes are hours: a scale of 800 rather than 1.
+        if (auto* lambda = view.findChild<QLineEdit*>("lamda_TXT")) {
+            lambda->setText("800");
+            emit lambda->textEdited("800");
+        }
         view.findChild<QToolButton*>("DisegnaDati_IMG")->click();
         auto* plot = view.findChild<QCustomPlot*>();
         ASSERT_NE(plot, nullptr);

@@ -31,9 +31,16 @@ def groups(values, skip_zeros):
 
 
 def sample_variance(values):
-    n = len(values)
-    mean = sum(values) / n
-    return sum((v - mean) ** 2 for v in values) / (n - 1)
+    """Summed in ascending order, as the program sums its sorted column."""
+    s = sorted(values)
+    total = 0.0
+    for v in s:
+        total += v
+    mean = total / len(s)
+    squares = 0.0
+    for v in s:
+        squares += (v - mean) * (v - mean)
+    return squares / (len(s) - 1)
 
 
 def uniform_lines(values, skip_zeros=False, sep="."):
@@ -109,7 +116,7 @@ def result_table(values, uniform=False, sep="."):
     mean = total / n
     squares = 0.0
     for v in s:
-        squares += (v - mean) ** 2
+        squares += (v - mean) * (v - mean)
     variance = squares / (n - 1) if n > 1 else math.nan
     median = s[n // 2] if n % 2 else (s[n // 2 - 1] + s[n // 2]) / 2
     cells = ["Average", general(mean, sep), "Variance", general(variance, sep), "Sta.Dev.",
