@@ -134,6 +134,15 @@ TEST_F(Hostile, ExtremeCellsEndWithAnOverflowMessage)
     }
     testing::setTable(menu.Tabella_TXT, {{"A"}, {"1e309"}});
     EXPECT_EQ(describeAll(), "'1e309' is not a valid floating point value");
+
+    // The sums overflow and the fit then meets inf - inf: the cause is named.
+    testing::setTable(menu.Tabella_TXT, {{"X", "Y"}, {"1e300", "1e300"}, {"2e300", "3e300"}, {"3e300", "2e300"}});
+    EXPECT_EQ(calcola<TRegressioneLineare>("Regression Linear", "TRegressioneLineare",
+                                           [](TRegressioneLineare& w) {
+                                               w.Colonna_X_LST.selectText("X");
+                                               w.Colonna_Y_LST.selectText("Y");
+                                           }),
+              "Floating point overflow");
 }
 
 TEST_F(Hostile, MillionEqualValuesSortWithinBounds)
