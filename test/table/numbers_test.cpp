@@ -164,6 +164,26 @@ TEST(PartitionSort, EqualAndUnevenlySplitInputsSort)
     EXPECT_TRUE(std::is_sorted(organ.begin(), organ.end()));
 }
 
+TEST(PartitionSort, HumpShapedColumnFallsBackToAStableSort)
+{
+    // Rising then falling: the middle pivot is the largest key at every
+    // step, and the exchange sort would need about n^2 / 4 comparisons.
+    const int n = 1000000;
+    std::vector<double> keys(n), rows(n);
+    for (int i = 0; i < n; ++i) {
+        keys[i] = i < n / 2 ? i : n - 1 - i;
+        rows[i] = i;
+    }
+    partitionSort(keys.data(), rows.data(), 0, n - 1);
+    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+    // Each key stands twice, the rising row first.
+    for (int k : {0, 1, 250000, 499999}) {
+        EXPECT_EQ(keys[2 * k], k);
+        EXPECT_EQ(rows[2 * k], k);
+        EXPECT_EQ(rows[2 * k + 1], n - 1 - k);
+    }
+}
+
 TEST(CambiaCarattere, ReplacesSingleCharactersOnly)
 {
     EXPECT_EQ(CambiaCarattere("3,14", ",", "."), "3.14");
