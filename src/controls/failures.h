@@ -43,6 +43,12 @@ public:
     OutOfMemoryError() : Error("Out of memory") {}
 };
 
+// A table larger than the program can hold or show.
+class TableSizeError : public Error {
+public:
+    using Error::Error;
+};
+
 namespace msg {
 inline constexpr const char* divisionByZero = "Floating point division by zero";
 inline constexpr const char* invalidOperation = "Invalid floating point operation";

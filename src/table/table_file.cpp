@@ -160,6 +160,7 @@ TableFileContent parseText(std::string_view text, const TableProgress& progress)
         grid.addColumn(std::string(field));
     });
     const int columns = grid.columnCount();
+    checkTableSize(rows, columns);
     // Every cell costs an 8-byte span whether it holds text or not. A wide
     // header over many lines (a binary file opened by mistake) could ask for
     // more than the machine has, and the system would end the program
