@@ -2,6 +2,7 @@
 // The program's failures: every one carries the exact message the user sees.
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -55,6 +56,9 @@ inline constexpr const char* invalidOperation = "Invalid floating point operatio
 inline constexpr const char* overflow = "Floating point overflow";
 }  // namespace msg
 
+// A text quoted in a message: at most 100 characters, then "…", so that a
+// huge cell cannot make the message unreadable.
+std::string quotedText(std::string_view text);
 // "'%s' is not a valid floating point value"
 [[noreturn]] void throwNotAFloat(const std::string& text);
 // "'%s' is not a valid integer value"

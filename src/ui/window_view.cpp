@@ -330,11 +330,19 @@ QWidget* WindowView::makeWidget(Control& control)
         view->horizontalHeader()->setSectionsMovable(true);
         view->verticalHeader()->setDefaultSectionSize(22);
         // A header is never cut: the column is at least as wide as its name.
+        // The values of the first rows widen it too, up to a limit, so that
+        // figures are read whole; wide tables measure fewer rows.
         auto applyWidths = [view, &m] {
-            const QFontMetrics metrics(view->horizontalHeader()->font());
-            for (int c = 0; c < m.columnCount(); ++c) {
-                const int named = metrics.horizontalAdvance(qs(m.header(c))) + 16;
-                view->setColumnWidth(c, std::max({m.width(c), named, 30}));
+            const QFontMetrics headerMetrics(view->horizontalHeader()->font());
+            const QFontMetrics cellMetrics(view->font());
+            const int columns = m.columnCount();
+            const int measuredRows = std::min(m.rowCount(), std::clamp(20000 / std::max(columns, 1), 1, 200));
+            for (int c = 0; c < columns; ++c) {
+                const int named = headerMetrics.horizontalAdvance(qs(m.header(c))) + 16;
+                int values = 0;
+                for (int r = 0; r < measuredRows; ++r)
+                    values = std::max(values, cellMetrics.horizontalAdvance(shownText(m.cell(c, r), 60)) + 12);
+                view->setColumnWidth(c, std::max({m.width(c), named, std::min(values, 320), 30}));
             }
         };
         applyWidths();

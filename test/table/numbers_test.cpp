@@ -94,6 +94,34 @@ TEST(StrToFloat, RejectedFormsGiveTheMessage)
     }
 }
 
+TEST(ConversionFailures, QuoteALongTextCutToAHundredCharacters)
+{
+    std::string accented;  // 150 two-byte letters: characters are counted, never cut in half
+    for (int i = 0; i < 150; ++i) accented += "\xc3\xa9";
+    const struct {
+        std::string text;
+        std::string quoted;
+    } cases[] = {
+        {std::string(100, 'x'), std::string(100, 'x')},
+        {std::string(50000000, 'x'), std::string(100, 'x') + "\u2026"},
+        {accented, accented.substr(0, 200) + "\u2026"},
+    };
+    for (const auto& c : cases) {
+        try {
+            StrToFloat(c.text, '.');
+            ADD_FAILURE() << "accepted";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + c.quoted + "' is not a valid floating point value");
+        }
+    }
+    try {
+        StrToInt(std::string(1000, '9'));
+        ADD_FAILURE() << "accepted";
+    } catch (const ConvertError& e) {
+        EXPECT_EQ(std::string(e.what()), "'" + std::string(100, '9') + "\u2026' is not a valid integer value");
+    }
+}
+
 TEST(StrToInt, AcceptsIntegersAndNamesTheText)
 {
     EXPECT_EQ(StrToInt("7"), 7);

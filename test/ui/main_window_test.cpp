@@ -137,6 +137,13 @@ TEST(MainWindowView, EditsGoToTheTableAndReadOnlyColumnsRefuse)
     grid.addColumn("C");
     EXPECT_TRUE(model.refresh());
     EXPECT_EQ(model.columnCount(), 3);
+
+    // A cell of megabytes shows its beginning; editing and saving see it whole.
+    const std::string huge(5000000, '7');
+    grid.setCell(2, 0, huge);
+    const QString shown = model.data(model.index(0, 2), Qt::DisplayRole).toString();
+    EXPECT_EQ(shown, QString(4000, '7') + QChar(0x2026));
+    EXPECT_EQ(model.data(model.index(0, 2), Qt::EditRole).toString().size(), 5000000);
 }
 
 TEST(DescriptiveView, ComputesFromTheRealButtons)
@@ -166,6 +173,14 @@ TEST(DescriptiveView, ComputesFromTheRealButtons)
     EXPECT_EQ(table->model()->rowCount(), 42);
     EXPECT_EQ(table->model()->columnCount(), 2);
     EXPECT_EQ(table->model()->data(table->model()->index(0, 0)).toString(), "Average");
+    // No figure is cut: every column is as wide as its widest value.
+    const QFontMetrics metrics(table->font());
+    for (int c = 0; c < table->model()->columnCount(); ++c) {
+        for (int r = 0; r < table->model()->rowCount(); ++r) {
+            const QString text = table->model()->data(table->model()->index(r, c)).toString();
+            EXPECT_GE(table->columnWidth(c), metrics.horizontalAdvance(text)) << text.toStdString();
+        }
+    }
     screenshot(view, "descriptive");
 }
 
