@@ -212,7 +212,12 @@ std::string IntToStr(long long value) { return std::to_string(value); }
 double ArrotondaNumero(double Numero, int Decimali)
 {
     double factor = 1.0;
-    for (int i = 1; i <= Decimali; ++i) factor *= 10.0;
+    // Past 10^308 the factor would be infinite, and a huge count would
+    // spend its steps for nothing.
+    for (int i = 1; i <= Decimali; ++i) {
+        if (factor > std::numeric_limits<double>::max() / 10.0) throw MathError(msg::overflow);
+        factor *= 10.0;
+    }
     const double shifted = Numero * factor + 0.5;
     // A quiet comparison: the integer part of a not-a-number is itself, no fault.
     if (std::isless(std::fabs(shifted), 1.0)) return 0.0;

@@ -153,6 +153,17 @@ TEST(ArrotondaNumero, HalfUpTowardPlusInfinityOnPositives)
     // A not-a-number passes through without raising the invalid-operation flag.
     std::feclearexcept(FE_INVALID);
     EXPECT_TRUE(std::isnan(ArrotondaNumero(std::numeric_limits<double>::quiet_NaN(), 2)));
+    // A digit count whose factor passes the range of doubles fails at once,
+    // however large it is.
+    EXPECT_DOUBLE_EQ(ArrotondaNumero(1.5, 308), 1.5);
+    for (int digits : {309, 400, 1000000000, 2147483647}) {
+        try {
+            ArrotondaNumero(1.5, digits);
+            ADD_FAILURE() << digits;
+        } catch (const MathError& e) {
+            EXPECT_STREQ(e.what(), "Floating point overflow") << digits;
+        }
+    }
     EXPECT_FALSE(std::fetestexcept(FE_INVALID));
 }
 
