@@ -125,7 +125,10 @@ FormulaEvaluation::PartValues FormulaEvaluation::evaluateRow(int row)
         if (!compiled_ && parsers_[p].LinkedOperationList() == nullptr) parsers_[p].ParseExpression(formula_.parts[p]);
         v[p] = parsers_[p].Value();
     }
-    compiled_ = true;
+    if (!compiled_) {
+        compiled_ = true;
+        prepareBlocks();
+    }
     return v;
 }
 
@@ -153,7 +156,6 @@ void FormulaEvaluation::prepareBlocks()
 
 bool FormulaEvaluation::evaluateBlock(int first, int count, const RowHandler& handler)
 {
-    if (!blocks_[0] && !blocks_[1] && !blocks_[2]) prepareBlocks();
     std::vector<const double*> inputs;
     for (int p = 0; p < 3; ++p) {
         if (!blocks_[p]) continue;

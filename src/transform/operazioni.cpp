@@ -1,6 +1,6 @@
 #include "transform/operazioni.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "table/numbers.h"
 #include "table/table_file.h"
@@ -9,9 +9,10 @@ namespace velmora {
 
 std::string formatPercent(double value, char decimalSeparator)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.5f", value);
-    std::string text = buffer;
+    // to_chars: the C library's printf would follow the locale Qt sets.
+    char buffer[400];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 5).ptr;
+    std::string text(buffer, end);
     if (text.rfind("0.", 0) == 0) text.erase(0, 1);
     for (char& c : text)
         if (c == '.') c = decimalSeparator;

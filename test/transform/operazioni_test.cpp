@@ -106,6 +106,9 @@ TEST_F(OperazioniWindow, ConditionsAndReferences)
         {squares, "[A]-[A-]", {"0", "3", "5"}, "The equation is valid 2 times out of 3", "8", "0"},
         // A header nobody has reads the first column.
         {abc, "[Q]*10", {"10", "20", "30"}, "The equation is valid 3 times out of 3", "60", "0"},
+        // A reference never closed is dropped; "[" restarts one already open.
+        {abc, "[A]*2[B", {"2", "4", "6"}, "The equation is valid 3 times out of 3", "12", "0"},
+        {abc, "[B[A]*3", {"3", "6", "9"}, "The equation is valid 3 times out of 3", "18", "0"},
         // "." and blanks leave the variable's name, not the header.
         {Rows{{"x", "p.e so"}, {"1", "2"}}, "[p.e so]+[x]", {"3"}, "The equation is valid 1 times out of 1", "3", "0"},
     };

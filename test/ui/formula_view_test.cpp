@@ -19,36 +19,34 @@ namespace {
 
 using testing::screenshot;
 
-void loadMeteo(Application& app)
+// The window of `className` shown over 300 rows of measurements, its column
+// list filled; the list inserts names, so it shows no check boxes.
+template <class W>
+W& showOnMeteo(ui::QtPlatform& platform, Application& app, const char* className, const char* title)
 {
     TableFileContent content =
         parseTableFile(readWholeFile(std::string(VELMORA_SOURCE_DIR) + "/test/batch/data/meteo.txt"));
     app.menu().Tabella_TXT.swap(content.grid);
     app.menu().DecimalSeparator = content.decimalSeparator;
-}
-
-// The column list of the formula windows inserts names: no check boxes.
-void expectPlainList(QListWidget& list)
-{
-    ASSERT_GT(list.count(), 0);
-    for (int i = 0; i < list.count(); ++i) EXPECT_FALSE(list.item(i)->data(Qt::CheckStateRole).isValid());
+    auto& window = *static_cast<W*>(app.window(className));
+    app.menu().RiempiListaColonne(window.ListaColonne);
+    ui::WindowView& view = platform.viewOf(window);
+    view.resize(window.width, window.height);
+    view.show();
+    EXPECT_EQ(view.windowTitle(), title);
+    auto* list = view.findChild<QListWidget*>("ListaColonne");
+    EXPECT_EQ(list->count(), 3);  // Giorno, Temperatura, Pressione
+    for (int i = 0; i < list->count(); ++i) EXPECT_FALSE(list->item(i)->data(Qt::CheckStateRole).isValid());
+    return window;
 }
 
 TEST(FormulaViews, ColumnOperationsShowResultAndSummary)
 {
     ui::QtPlatform platform;
     Application app(platform);
-    loadMeteo(app);
-    auto& window = *static_cast<TOperazioni*>(app.window("TOperazioni"));
-    app.menu().RiempiListaColonne(window.ListaColonne);
+    auto& window = showOnMeteo<TOperazioni>(platform, app, "TOperazioni", "Operazioni sulle colonne");
     ui::WindowView& view = platform.viewOf(window);
-    view.resize(window.width, window.height);
-    view.show();
-    EXPECT_EQ(view.windowTitle(), "Operazioni sulle colonne");
-
     auto* list = view.findChild<QListWidget*>("ListaColonne");
-    ASSERT_NE(list, nullptr);
-    expectPlainList(*list);
     emit list->itemClicked(list->item(2));
     EXPECT_EQ(window.Operazione_TXT.text, "[Pressione]");
     window.Operazione_TXT.text += ">1010";
@@ -64,16 +62,8 @@ TEST(FormulaViews, DataFilterShowsThePassingRows)
 {
     ui::QtPlatform platform;
     Application app(platform);
-    loadMeteo(app);
-    auto& window = *static_cast<TFiltraDati*>(app.window("TFiltraDati"));
-    app.menu().RiempiListaColonne(window.ListaColonne);
+    auto& window = showOnMeteo<TFiltraDati>(platform, app, "TFiltraDati", "Filtra i dati di origine");
     ui::WindowView& view = platform.viewOf(window);
-    view.resize(window.width, window.height);
-    view.show();
-    EXPECT_EQ(view.windowTitle(), "Filtra i dati di origine");
-    auto* list = view.findChild<QListWidget*>("ListaColonne");
-    ASSERT_NE(list, nullptr);
-    expectPlainList(*list);
     window.Operazione_TXT.text = "15<[Temperatura]<25";
     view.findChild<QToolButton*>("Analisi_IMG")->click();
     EXPECT_EQ(view.findChild<QTableView*>("Tabella_TXT")->model()->rowCount(), 210);
