@@ -81,11 +81,9 @@ void TTestANOVA::Analisi_IMGClick()
 
     StringGrid table;
     TMenuGEN::PulisciTabella(16, k, table, true);
-    // Wide enough for the labels and the verdict.
-    table.setWidth(0, 220);
-    table.setWidth(1, 300);
     for (int j = 0; j < k; ++j) {
         table.setHeader(j, menu.Tabella_TXT.header(columns[j]));
+        table.setWidth(j, 160);
         const std::pair<const char*, std::string> rows[] = {
             {"Average", formatValue(Medie[j], digits)},
             {"Sum.Variance", formatValue(VarianzeTotaliLocali[j], digits)},
@@ -97,7 +95,10 @@ void TTestANOVA::Analisi_IMGClick()
             table.setCell(j, row++, value);
         }
     }
-    // Row 6 stays empty.
+    // Row 6 stays empty; the first two columns widen for the labels and
+    // the verdict below it.
+    table.setWidth(0, 240);
+    table.setWidth(1, 300);
     const std::pair<const char*, std::string> rows[] = {
         {"SSW - Sum of Squares Within Groups", formatValue(a.SSW, digits)},
         {"Total Average", formatValue(a.G, digits)},
