@@ -72,36 +72,31 @@ void TAutocorrelazione::Limite_K_CHKChange()
     Limite_K_sup_TXT.enabled = Limite_K_CHK.checked;
 }
 
-namespace {
-// The box's number rounded to a whole one (ties to even), the box showing it.
-long long wholeNumberOf(EditBox& box, char separator)
+long long TAutocorrelazione::wholeNumberOf(EditBox& box)
 {
-    const double typed = StrToFloat(box.text, separator);
+    const double typed = readNumberBox(box);
+    // Far beyond any row count, as a typed integer would fail.
     if (!(std::fabs(typed) < 2147483647.0)) throwNotAnInteger(box.text);
-    return static_cast<long long>(std::nearbyint(typed));
+    return roundHalfEven(typed);
 }
-}  // namespace
 
 void TAutocorrelazione::Analisi_IMGClick()
 {
-    Ferma = false;
+    beginRun();
     const int column = columnOfName(Colonna_LST.selectedText());
-    for (EditBox* box : {&Limite_K_inf_TXT, &Limite_K_sup_TXT}) {
-        box->text = menu.DecimalSeparator == ',' ? CambiaCarattere(box->text, ".", ",") : CambiaCarattere(box->text, ",", ".");
-    }
+    for (EditBox* box : {&Limite_K_inf_TXT, &Limite_K_sup_TXT}) normaliseDecimalText(*box);
     const int digits = digitCount();
 
     const int n = menu.Tabella_TXT.rowCount();
     Valori.resize(n);
     for (int r = 0; r < n; ++r) Valori[r] = readValue(column, r, digits);
-    fp::clear();
+    fp::Section section;
     const double mean = columnMean(Valori.data(), n);
-    fp::check();
 
     LagRange lags = lagRange(n, false, 0, 0);
     if (Limite_K_CHK.checked) {
-        const long long lower = wholeNumberOf(Limite_K_inf_TXT, menu.DecimalSeparator);
-        const long long upper = wholeNumberOf(Limite_K_sup_TXT, menu.DecimalSeparator);
+        const long long lower = wholeNumberOf(Limite_K_inf_TXT);
+        const long long upper = wholeNumberOf(Limite_K_sup_TXT);
         lags = lagRange(n, true, lower, upper);
         if (lags.kmin > lags.kmax + 1) {
             platform.showMessage("Il limite inferiore di K (" + std::to_string(lags.kmin) +
@@ -123,7 +118,7 @@ void TAutocorrelazione::Analisi_IMGClick()
         R[k - kmin] = denominator != 0 ? sums.numerators[k - kmin] / denominator : 0.0;
         if ((k - kmin) % 50 == 0 && progressStep(k)) break;
     }
-    fp::check();
+    section.check();
     finishProgress();
     if (reportStopped()) return;
 
@@ -137,24 +132,21 @@ void TAutocorrelazione::Analisi_IMGClick()
         table.setCell(1, i, formatValue(R[i], digits));
     }
     Correlazione = std::move(R);
-    Tabella_TXT.swap(table);
-    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
-    DisegnaDati_IMGClick();
-    playCompletion();
+    if (!Correlazione.empty()) drawCorrelogram();
+    showResults(std::move(table));
 }
 
 void TAutocorrelazione::DisegnaDati_IMGClick()
 {
-    if (Tabella_TXT.rowCount() < 1) return;
+    if (Tabella_TXT.rowCount() >= 1) drawCorrelogram();
+}
+
+void TAutocorrelazione::drawCorrelogram()
+{
     Grafico.title = "Correlation - " + Colonna_LST.selectedText();
-    Serie_Correlazione().clear();
-    for (ChartAxis* axis : {&Grafico.bottomAxis, &Grafico.leftAxis}) {
-        axis->automaticMinimum = true;
-        axis->automaticMaximum = true;
-    }
+    Grafico.resetForDrawing();
     // At their order numbers, not at their lags.
     for (double r : Correlazione) Serie_Correlazione().add(r);
-    Grafico.changed();
 }
 
 void TAutocorrelazione::SostituisciTabella_IMGClick()

@@ -43,6 +43,8 @@ public:
     void Limite_K_CHKChange();
 
 private:
+    // The box's number rounded to a whole one, ties to even.
+    long long wholeNumberOf(EditBox& box);
     ChartSeries& Serie_Correlazione() { return Grafico.series[0]; }
     void drawCorrelogram();
 };

@@ -5,25 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include "app/application.h"
-#include "inference_fixture.h"
+#include "window_fixture.h"
 
 namespace velmora {
 namespace {
 
 using testing::columns;
 using testing::FakePlatform;
-using testing::Rows;
+using Rows = testing::Table;
 
-struct AutocorrelationWindow : testing::InferenceWindow<TAutocorrelazione> {
-    // Loads the data table and fills the picker as "Analizza" does.
-    void load(const Rows& rows)
-    {
-        testing::setTable(menu.Tabella_TXT, rows);
-        window.Colonna_LST.clear();
-        for (int c = 0; c < menu.Tabella_TXT.columnCount(); ++c) window.Colonna_LST.add(menu.Tabella_TXT.header(c));
-        window.Colonna_LST.itemIndex = 0;
-    }
+struct AutocorrelationWindow : testing::WindowFixture<TAutocorrelazione> {
     void limits(const char* lower, const char* upper)
     {
         window.Limite_K_CHK.checked = true;
@@ -59,17 +50,17 @@ std::vector<std::string> fortyRows()
 
 TEST_F(AutocorrelationWindow, EightRowsGiveTwoLagsTableAndCorrelogram)
 {
-    load(columns({std::vector<std::string>(8, "9"), numbers(1, 8)}));
+    open(columns({std::vector<std::string>(8, "9"), numbers(1, 8)}));
     window.Colonna_LST.itemIndex = 1;
-    calcola();
+    ASSERT_EQ(click(window.Analisi_IMG), "");
     const StringGrid& t = window.Tabella_TXT;
     ASSERT_EQ(t.columnCount(), 2);
     EXPECT_EQ(t.header(0), "K");
     EXPECT_EQ(t.header(1), "Correlation");
     EXPECT_TRUE(t.readOnly(0) && t.readOnly(1));
-    EXPECT_EQ(result(0), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(resultColumn(0), (std::vector<std::string>{"1", "2"}));
     // 26.25 / 29.75 and 11.5 / 23.5.
-    EXPECT_EQ(result(1), (std::vector<std::string>{"0.882352941176471", "0.48936170212766"}));
+    EXPECT_EQ(resultColumn(1), (std::vector<std::string>{"0.882352941176471", "0.48936170212766"}));
     EXPECT_EQ(window.Correlazione, (std::vector<double>{26.25 / 29.75, 11.5 / 23.5}));
 
     EXPECT_EQ(window.Grafico.title, "Correlation - B");
@@ -87,45 +78,45 @@ TEST_F(AutocorrelationWindow, ConstantColumnsGiveZeroForEveryLag)
     // Twelve times 0.1 sums to a little more than 1.2, so a mean taken from
     // the sum alone would leave deviations of about 1e-17 and R = 1.
     for (const char* value : {"5", "0.1", "-3.7"}) {
-        load(columns({std::vector<std::string>(12, value)}));
-        calcola();
-        EXPECT_EQ(result(1), (std::vector<std::string>{"0", "0", "0"})) << value;
+        open(columns({std::vector<std::string>(12, value)}));
+        ASSERT_EQ(click(window.Analisi_IMG), "");
+        EXPECT_EQ(resultColumn(1), (std::vector<std::string>{"0", "0", "0"})) << value;
     }
 }
 
 TEST_F(AutocorrelationWindow, LimitsAreBroughtIntoRangeAndShown)
 {
-    load(columns({fortyRows()}));
+    open(columns({fortyRows()}));
     limits("0", "100");
-    calcola();
+    ASSERT_EQ(click(window.Analisi_IMG), "");
     EXPECT_EQ(window.Limite_K_inf_TXT.text, "1");
     EXPECT_EQ(window.Limite_K_sup_TXT.text, "10");
-    EXPECT_EQ(result(0), numbers(1, 10));
-    EXPECT_EQ(result(1), (std::vector<std::string>{"0.657113105568503", "0.714179491945874", "0.837712947631683",
+    EXPECT_EQ(resultColumn(0), numbers(1, 10));
+    EXPECT_EQ(resultColumn(1), (std::vector<std::string>{"0.657113105568503", "0.714179491945874", "0.837712947631683",
                                                    "0.527552459268153", "0.667604414628868", "0.572570125213832",
                                                    "0.430708048759402", "0.645163383846578", "0.350190033783784",
                                                    "0.29261501745702"}));
 
     // Brought to the separator, then to whole numbers (ties to even).
     limits("2,5", "5.5");
-    calcola();
+    ASSERT_EQ(click(window.Analisi_IMG), "");
     EXPECT_EQ(window.Limite_K_inf_TXT.text, "2");
     EXPECT_EQ(window.Limite_K_sup_TXT.text, "6");
-    EXPECT_EQ(result(0), numbers(2, 6));
-    EXPECT_EQ(cell(1, 1), "0.837712947631683");
+    EXPECT_EQ(resultColumn(0), numbers(2, 6));
+    EXPECT_EQ(resultText(1, 1), "0.837712947631683");
 
     window.ArrotondaDato_CHK.checked = true;
     window.NumeroCifre_TXT.text = "2";
     limits("1", "4");
-    calcola();
-    EXPECT_EQ(result(1), (std::vector<std::string>{"0.66", "0.71", "0.84", "0.53"}));
+    ASSERT_EQ(click(window.Analisi_IMG), "");
+    EXPECT_EQ(resultColumn(1), (std::vector<std::string>{"0.66", "0.71", "0.84", "0.53"}));
 }
 
 TEST_F(AutocorrelationWindow, LowerLimitFarAboveTheUpperChangesNothing)
 {
-    load(columns({fortyRows()}));
-    calcola();
-    const std::vector<std::string> before = result(1);
+    open(columns({fortyRows()}));
+    ASSERT_EQ(click(window.Analisi_IMG), "");
+    const std::vector<std::string> before = resultColumn(1);
     const auto chartBefore = bars();
     platform.tones.clear();
 
@@ -144,21 +135,21 @@ TEST_F(AutocorrelationWindow, LowerLimitFarAboveTheUpperChangesNothing)
     for (const Case& c : cases) {
         std::vector<std::string> values = fortyRows();
         values.resize(c.rows);
-        load(columns({values}));
+        open(columns({values}));
         limits(c.lower, c.upper);
         platform.messages.clear();
-        calcola();
+        ASSERT_EQ(click(window.Analisi_IMG), "");
         EXPECT_EQ(platform.messages, std::vector<std::string>{c.message});
         EXPECT_EQ(window.Limite_K_inf_TXT.text, c.lower);
         EXPECT_EQ(window.Limite_K_sup_TXT.text, c.upper);
-        EXPECT_EQ(result(1), before);
+        EXPECT_EQ(resultColumn(1), before);
         EXPECT_EQ(bars(), chartBefore);
     }
     EXPECT_TRUE(platform.tones.empty());
 
     // One above: no lag at all, an empty table, the chart as it was.
     limits("3", "2");
-    calcola();
+    ASSERT_EQ(click(window.Analisi_IMG), "");
     EXPECT_EQ(window.Tabella_TXT.rowCount(), 0);
     EXPECT_EQ(window.Tabella_TXT.header(1), "Correlation");
     EXPECT_EQ(bars(), chartBefore);
@@ -166,48 +157,48 @@ TEST_F(AutocorrelationWindow, LowerLimitFarAboveTheUpperChangesNothing)
 
 TEST_F(AutocorrelationWindow, StopAndFailuresKeepThePreviousResults)
 {
-    load(columns({numbers(1, 8)}));
-    calcola();
-    const std::vector<std::string> before = result(1);
+    open(columns({numbers(1, 8)}));
+    ASSERT_EQ(click(window.Analisi_IMG), "");
+    const std::vector<std::string> before = resultColumn(1);
     const std::vector<double> correlation = window.Correlazione;
 
     // 400 rows: lags 1 to 100, a progress step at 1 and 51.
     std::vector<std::string> longColumn = numbers(1, 400);
-    load(columns({longColumn}));
+    open(columns({longColumn}));
     int steps = 0;
     platform.onProcessEvents = [&] {
         if (++steps == 2) clickControl(window, window.Ferma_IMG);
     };
-    calcola();
+    ASSERT_EQ(click(window.Analisi_IMG), "");
     platform.onProcessEvents = nullptr;
     EXPECT_EQ(steps, 2);
     EXPECT_EQ(platform.lastMessage(), "Operazioni fermate");
     EXPECT_EQ(window.barra.position, 100);
-    EXPECT_EQ(result(1), before);
+    EXPECT_EQ(resultColumn(1), before);
     EXPECT_EQ(window.Correlazione, correlation);
 
     const std::pair<Rows, const char*> failures[] = {
         {columns({{"1", "2", "x", "4"}}), "'x' is not a valid floating point value"},
     };
     for (const auto& [rows, message] : failures) {
-        load(rows);
-        EXPECT_EQ(failure(), message);
+        open(rows);
+        EXPECT_EQ(click(window.Analisi_IMG), message);
     }
-    load(columns({longColumn}));
+    open(columns({longColumn}));
     limits("a", "20");
-    EXPECT_EQ(failure(), "'a' is not a valid floating point value");
-    EXPECT_EQ(result(1), before);
+    EXPECT_EQ(click(window.Analisi_IMG), "'a' is not a valid floating point value");
+    EXPECT_EQ(resultColumn(1), before);
     EXPECT_EQ(platform.tones, FakePlatform::completion());
 }
 
 TEST_F(AutocorrelationWindow, UsingTheResultReplacesTheDataTableAndItsSize)
 {
-    load(columns({fortyRows(), fortyRows()}));
+    open(columns({fortyRows(), fortyRows()}));
     // Before any result: the index failure, and the data table stays.
-    EXPECT_THROW(clickControl(window, window.SostituisciTabella_IMG), IndexError);
+    EXPECT_EQ(click(window.SostituisciTabella_IMG), "Column index, 0, out of bounds");
     EXPECT_EQ(menu.Tabella_TXT.rowCount(), 40);
 
-    calcola();
+    ASSERT_EQ(click(window.Analisi_IMG), "");
     ASSERT_TRUE(clickControl(window, window.SostituisciTabella_IMG));
     EXPECT_EQ(platform.lastMessage(), "Tabella sostituita");
     const StringGrid& data = menu.Tabella_TXT;
@@ -216,30 +207,23 @@ TEST_F(AutocorrelationWindow, UsingTheResultReplacesTheDataTableAndItsSize)
     EXPECT_EQ(data.header(1), "Correlation");
     EXPECT_TRUE(data.readOnly(0) && data.readOnly(1));
     EXPECT_EQ(testing::columnTexts(data, 0), numbers(1, 10));
-    EXPECT_EQ(testing::columnTexts(data, 1), result(1));
+    EXPECT_EQ(testing::columnTexts(data, 1), resultColumn(1));
     EXPECT_EQ(menu.Numero_righe_TXT.text, "10");
     EXPECT_EQ(menu.Numero_colonne_TXT.text, "2");
 }
 
-TEST(AutocorrelationApplication, OpensWithItsColumnAndShowsTheTypes)
+TEST_F(AutocorrelationWindow, OpensWithItsColumnAndShowsTheTypes)
 {
-    FakePlatform platform;
-    Application app(platform);
-    auto* window = dynamic_cast<TAutocorrelazione*>(app.window("TAutocorrelazione"));
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->title, "Autocorrelazione");
-    EXPECT_EQ(window->Colonna_LST.caption, "Colonna da elaborare");
-    EXPECT_FALSE(window->Limite_K_inf_TXT.enabled);
-    EXPECT_EQ(window->Limite_K_sup_TXT.text, "20");
-    EXPECT_EQ(window->Grafico.title, "Correlogram");
+    EXPECT_EQ(window.title, "Autocorrelazione");
+    EXPECT_EQ(window.Colonna_LST.caption, "Colonna da elaborare");
+    EXPECT_FALSE(window.Limite_K_inf_TXT.enabled);
+    EXPECT_EQ(window.Limite_K_sup_TXT.text, "20");
+    EXPECT_EQ(window.Grafico.title, "Correlogram");
 
-    testing::setTable(app.menu().Tabella_TXT, columns({{"1", "2"}, {"3", "4"}}));
-    ASSERT_TRUE(app.menu().TipoAnalisi_LST.selectText("Autocorrelation"));
-    app.menu().Analisi_IMGClick();
-    EXPECT_EQ(window->Colonna_LST.items, (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(window->Colonna_LST.selectedText(), "A");
-
-    ASSERT_TRUE(clickControl(*window, window->Tipologie_IMG));
+    open(columns({{"1", "2"}, {"3", "4"}}));
+    EXPECT_EQ(window.Colonna_LST.items, (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(window.Colonna_LST.selectedText(), "A");
+    ASSERT_EQ(click(window.Tipologie_IMG), "");
     EXPECT_EQ(platform.shownModal, (std::vector<std::string>{"TAutocorrelazione", "TAutocorrelazioneTipi"}));
 }
 
