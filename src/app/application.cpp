@@ -14,6 +14,8 @@
 #include "table/equazioni_grafiche.h"
 #include "table/informazioni.h"
 #include "table/rinomina_colonna.h"
+#include "transform/filtra_dati.h"
+#include "transform/operazioni.h"
 
 namespace velmora {
 
@@ -27,7 +29,9 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TAndamenti>();
     create<TDistribuzioneNormale>();
     create<TInformazioni>();
+    create<TFiltraDati>();
     create<TOccorrenze>();
+    create<TOperazioni>();
     create<TTestANOVA>();
     create<TTestT>();
     create<TEquazioni>();
