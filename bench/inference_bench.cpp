@@ -16,31 +16,35 @@ namespace {
 
 constexpr int rows = 1000000;
 
-// Two columns of ordinary measurements with one decimal, so values repeat
-// (about a thousand distinct ones each) and the ranks have many ties.
-void fillMeasurements(TMenuGEN& menu)
-{
-    TMenuGEN::PulisciTabella(rows, 2, menu.Tabella_TXT, false);
-    std::mt19937_64 random(7);
-    std::normal_distribution<double> noise(0.0, 15.0);
-    menu.Tabella_TXT.setHeader(0, "A");
-    menu.Tabella_TXT.setHeader(1, "B");
-    for (int r = 0; r < rows; ++r) {
-        const double a = 100 + 20 * std::sin(r / 500.0) + noise(random);
-        const double b = 0.5 * a + noise(random);
-        menu.Tabella_TXT.setCell(0, r, FloatToStr(std::round(a * 10) / 10, '.'));
-        menu.Tabella_TXT.setCell(1, r, FloatToStr(std::round(b * 10) / 10, '.'));
+// The program over two columns of ordinary measurements with one decimal,
+// so values repeat (about a thousand distinct ones each) and the ranks have
+// many ties.
+struct Measurements {
+    bench::QuietPlatform platform;
+    Application app{platform};
+    TMenuGEN& menu = app.menu();
+
+    Measurements()
+    {
+        TMenuGEN::PulisciTabella(rows, 2, menu.Tabella_TXT, false);
+        std::mt19937_64 random(7);
+        std::normal_distribution<double> noise(0.0, 15.0);
+        menu.Tabella_TXT.setHeader(0, "A");
+        menu.Tabella_TXT.setHeader(1, "B");
+        for (int r = 0; r < rows; ++r) {
+            const double a = 100 + 20 * std::sin(r / 500.0) + noise(random);
+            const double b = 0.5 * a + noise(random);
+            menu.Tabella_TXT.setCell(0, r, FloatToStr(std::round(a * 10) / 10, '.'));
+            menu.Tabella_TXT.setCell(1, r, FloatToStr(std::round(b * 10) / 10, '.'));
+        }
     }
-}
+};
 
 void BM_Spearman(benchmark::State& state)
 {
-    bench::QuietPlatform platform;
-    Application app(platform);
-    TMenuGEN& menu = app.menu();
-    fillMeasurements(menu);
-    auto& window = *static_cast<TCorrelazione*>(app.window("TCorrelazione"));
-    menu.RiempiListaColonne(window.ListaColonne);
+    Measurements m;
+    auto& window = *static_cast<TCorrelazione*>(m.app.window("TCorrelazione"));
+    m.menu.RiempiListaColonne(window.ListaColonne);
     for (auto& item : window.ListaColonne.items) item.checked = true;
     window.TipoAnalisi_LST.selectText("Spearman");
 
@@ -54,11 +58,8 @@ BENCHMARK(BM_Spearman)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_Autocorrelation(benchmark::State& state)
 {
-    bench::QuietPlatform platform;
-    Application app(platform);
-    TMenuGEN& menu = app.menu();
-    fillMeasurements(menu);
-    auto& window = *static_cast<TAutocorrelazione*>(app.window("TAutocorrelazione"));
+    Measurements m;
+    auto& window = *static_cast<TAutocorrelazione*>(m.app.window("TAutocorrelazione"));
     window.Colonna_LST.clear();
     window.Colonna_LST.add("A");
     window.Colonna_LST.itemIndex = 0;
