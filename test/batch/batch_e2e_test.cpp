@@ -265,7 +265,23 @@ INSTANTIATE_TEST_SUITE_P(
                                "ListaColonne=Gelati", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT",
                                "@out/p.txt", "--set", "TipoAnalisi_LST=Spearman", "--click", "Analisi_IMG",
                                "--save-grid", "Tabella_TXT", "@out/s.txt"}),
-             0, warning, "", {{"p.txt", "pearson.txt"}, {"s.txt", "spearman.txt"}}}),
+             0, warning, "", {{"p.txt", "pearson.txt"}, {"s.txt", "spearman.txt"}}},
+        // The coefficients replace the data table, which is saved from the
+        // main window.
+        Case{"AutocorrelationReplacesTheTable",
+             with(openSeries, {"--analysis", "Autocorrelation", "--set", "Colonna_LST=Gelati", "--click", "Analisi_IMG",
+                               "--save-grid", "Tabella_TXT", "@out/r.txt", "--click", "SostituisciTabella_IMG",
+                               "--window", "TMenuGEN", "--save-grid", "Tabella_TXT", "@out/dati.txt"}),
+             0, warning + "Tabella sostituita\n", "",
+             {{"r.txt", "autocorrelazione.txt"}, {"dati.txt", "autocorrelazione.txt"}}},
+        Case{"AutocorrelationLimitsFarApart",
+             with(openSeries, {"--analysis", "Autocorrelation", "--set", "Limite_K_CHK=true", "--set",
+                               "Limite_K_inf_TXT=30", "--click", "Analisi_IMG"}),
+             0,
+             warning +
+                 "Il limite inferiore di K (30) supera il limite superiore (10).\\rIl limite superiore è al massimo il "
+                 "numero di righe diviso 4.\n",
+             "", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // Pictures cannot be compared with a reference across font versions; the
