@@ -12,7 +12,7 @@ namespace velmora {
 PearsonFigures pearson(const double* a, const double* b, int n)
 {
     PearsonFigures p;
-    fp::clear();
+    fp::Section section;
     double sumA = 0, sumB = 0;
     for (int i = 0; i < n; ++i) {
         sumA += a[i];

@@ -13,7 +13,7 @@ AnovaFigures oneWayAnova(const ValoriArray& values)
     AnovaFigures a;
     a.means.resize(k);
     a.sumsOfSquares.resize(k);
-    fp::clear();
+    fp::Section section;
     double total = 0;
     for (int j = 0; j < k; ++j) {
         const double* v = values.column(j);
