@@ -109,6 +109,9 @@ public:
     // becomes the result table, the cursor leaves it, the results take the
     // revision their run read and the completion tones play.
     void showResults(StringGrid&& table);
+    // For a window that rebuilds its result table in place as it computes:
+    // from here on the result table belongs to this run's data table.
+    void resultsBelongToThisRun() { resultsRevision_ = runRevision_; }
     // Whether the data table is still the one the shown results came from.
     bool resultsMatchDataTable() const { return resultsRevision_ == menu.Tabella_TXT.revision(); }
 

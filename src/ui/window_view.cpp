@@ -306,7 +306,7 @@ QWidget* WindowView::makeCheckList(CheckList& m)
             for (std::size_t i = 0; i < m.items.size(); ++i) {
                 auto* item = new QListWidgetItem;
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                item->setCheckState(Qt::Unchecked);
+                if (m.checkMarks) item->setCheckState(Qt::Unchecked);
                 list->addItem(item);
             }
         }
@@ -315,7 +315,7 @@ QWidget* WindowView::makeCheckList(CheckList& m)
             const QString t = qs(m.items[i].text);
             if (item->text() != t) item->setText(t);
             const Qt::CheckState state = m.items[i].checked ? Qt::Checked : Qt::Unchecked;
-            if (item->checkState() != state) item->setCheckState(state);
+            if (m.checkMarks && item->checkState() != state) item->setCheckState(state);
         }
         list->setEnabled(m.enabled);
     });
