@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "controls/failures.h"
 #include "controls/fpcheck.h"
 #include "stats/moments.h"
 #include "table/numbers.h"
@@ -10,6 +11,8 @@ namespace velmora {
 
 std::vector<DescriptiveMeasures> describeSorted(const std::vector<const double*>& columns, int n)
 {
+    // The mean of no values is 0/0; the quartiles would have nothing to read.
+    if (n <= 0) throw MathError(msg::invalidOperation);
     const std::size_t m = columns.size();
     std::vector<DescriptiveMeasures> out(m);
     std::vector<double> reciprocalSum(m, 0.0), product(m, 1.0), squares(m, 0.0);

@@ -171,6 +171,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ExportBeforeComputing",
              {"--open", "@data/regressione.txt", "--analysis", "Regression Linear", "--click", "Esporta_Distribuzione_IMG"},
              0, warning + "Devi prima calcolare i parametri delle distribuzioni\n", "", {}},
+        // The fit belongs to the table it came from: after another file is
+        // opened, the copy is refused and the new table stays as it was read.
+        Case{"CopyRefusedAfterAnotherFile",
+             with(linearRegression, {"--window", "TMenuGEN", "--open", "@data/due_colonne.txt", "--window",
+                                     "TRegressioneLineare", "--click", "CopiaColonna_IMG", "--window", "TMenuGEN",
+                                     "--save-grid", "Tabella_TXT", "@out/dati.txt"}),
+             0, warning + "Devi prima calcolare i parametri delle distribuzioni\n", "",
+             {{"dati.txt", "@data/due_colonne.txt"}}},
         Case{"TTest",
              {"--open", "@data/ttest.txt", "--analysis", "T Test", "--set", "ListaColonne=Gruppo1", "--set",
               "ListaColonne=Gruppo2", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/t.txt"},
