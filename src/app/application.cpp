@@ -7,6 +7,7 @@
 #include "distributions/distribuzione_rayleigh.h"
 #include "distributions/distribuzione_uniforme.h"
 #include "distributions/distribuzione_weibull.h"
+#include "inference/autocorrelazione.h"
 #include "inference/correlazione.h"
 #include "inference/test_anova.h"
 #include "inference/test_t.h"
@@ -42,6 +43,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TEquazioni>();
     create<TRegressioneLineare>();
     create<TEquazioniGrafiche>();
+    create<TAutocorrelazione>();
     create<TAutocorrelazioneTipi>();
     create<TVelmoraDescrittiva>();
     create<TRinominaColonna>();

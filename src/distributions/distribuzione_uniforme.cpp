@@ -48,13 +48,13 @@ void TDistribuzioneUniforme::Analisi_IMGClick()
 
     std::vector<int> distinct(m);
     std::vector<double> probability(m);
-    fp::clear();
+    fp::Section section;
     for (int k = 0; k < m; ++k) {
         distinct[k] = distinctValueCount(menu.Valori.column(k), sample->rows);
         // Only a column of nothing but -1e12 counts no value.
         probability[k] = 1.0 / distinct[k];
     }
-    fp::check();
+    section.check();
 
     StringGrid table = commonResultTable(*sample, 18);
     for (int k = 0; k < m; ++k) {
@@ -66,7 +66,7 @@ void TDistribuzioneUniforme::Analisi_IMGClick()
     }
     NumeroOccorrenze = std::move(distinct);
     Probabilita = std::move(probability);
-    keepResults(std::move(*sample), table);
+    keepResults(std::move(*sample), std::move(table));
 }
 
 std::vector<DistinctValueRow> TDistribuzioneUniforme::distinctValueRows(int k)
