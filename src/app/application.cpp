@@ -8,6 +8,10 @@
 #include "inference/test_anova.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
+#include "regression/regressione_multipla_esponenziale.h"
+#include "regression/regressione_multipla_lineare.h"
+#include "regression/regressione_multipla_logaritmica.h"
+#include "regression/regressione_multipla_potenza.h"
 #include "table/autocorrelazione_tipi.h"
 #include "table/equazioni.h"
 #include "table/equazioni_grafiche.h"
@@ -40,6 +44,10 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TVelmoraDescrittiva>();
     create<TRinominaColonna>();
     create<TCorrelazione>();
+    create<TRegressioneMultiplaLineare>();
+    create<TRegressioneMultiplaLogaritmica>();
+    create<TRegressioneMultiplaEsponenziale>();
+    create<TRegressioneMultiplaPotenza>();
 }
 
 Application::~Application()
