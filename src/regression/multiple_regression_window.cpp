@@ -59,6 +59,7 @@ void MultipleRegressionWindow::declareControls(bool fixZeri)
 
 void MultipleRegressionWindow::Analisi_IMGClick()
 {
+    beginRun();
     last_.done = false;
     const std::string yName = Colonna_Y_LST.selectedText();
     const int yColumn = columnOfName(yName);
@@ -66,7 +67,6 @@ void MultipleRegressionWindow::Analisi_IMGClick()
     const StringGrid& data = menu.Tabella_TXT;
     const int n = data.rowCount();
 
-    fp::clear();
     ValoriY.assign(static_cast<std::size_t>(n), 0.0);
     double sumY = 0;
     for (int r = 0; r < n; ++r) {
@@ -148,25 +148,15 @@ void MultipleRegressionWindow::Analisi_IMGClick()
 
     Coefficienti = std::move(b);
     last_ = LastRun{true, n, p, yName};
-    Tabella_TXT.swap(table);
-    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
 
     Grafico.title = texts_.name + " - " + yName;
     Grafico.leftAxis.title = yName;
-    ChartSeries& function = Grafico.series[0];
-    ChartSeries& base = Grafico.series[1];
-    function.clear();
-    base.clear();
-    for (ChartAxis* axis : {&Grafico.leftAxis, &Grafico.bottomAxis}) {
-        axis->automaticMinimum = true;
-        axis->automaticMaximum = true;
-    }
+    Grafico.resetForDrawing();
     for (int r : plottedRows()) {
-        function.add(fittedOfRow(r));
-        base.add(ValoriY[r]);
+        Grafico.series[0].add(fittedOfRow(r));
+        Grafico.series[1].add(ValoriY[r]);
     }
-    Grafico.changed();
-    playCompletion();
+    showResults(std::move(table));
 }
 
 std::vector<int> MultipleRegressionWindow::plottedRows() const
@@ -185,8 +175,8 @@ std::vector<int> MultipleRegressionWindow::plottedRows() const
 
 bool MultipleRegressionWindow::refuseWithoutResults()
 {
-    // Results of a run over another shape of the table are not its results.
-    if (last_.done && menu.Tabella_TXT.rowCount() == last_.n) return false;
+    // Results of a run over another table are not its results.
+    if (last_.done && resultsMatchDataTable()) return false;
     platform.showMessage(mustComputeFirst);
     return true;
 }
@@ -197,7 +187,6 @@ void MultipleRegressionWindow::CopiaColonna_IMGClick()
     copyColumnToTable(6, [this](int) {
         CopiedColumn column{texts_.copyPrefix + last_.yName, {}};
         column.cells.reserve(static_cast<std::size_t>(last_.n));
-        fp::clear();
         for (int r = 0; r < last_.n; ++r) column.cells.push_back(FloatToStr(fittedOfRow(r)));
         fp::check();
         return column;
