@@ -121,18 +121,18 @@ int AnalysisWindow::columnOfName(const std::string& name) const
     return found;
 }
 
-int AnalysisWindow::digitCount()
+int AnalysisWindow::readWholeNumber(EditBox& box)
 {
-    if (menu.DecimalSeparator == ',') NumeroCifre_TXT.text = CambiaCarattere(NumeroCifre_TXT.text, ".", ",");
-    else NumeroCifre_TXT.text = CambiaCarattere(NumeroCifre_TXT.text, ",", ".");
-    const double typed = StrToFloat(NumeroCifre_TXT.text, menu.DecimalSeparator);
+    if (menu.DecimalSeparator == ',') box.text = CambiaCarattere(box.text, ".", ",");
+    else box.text = CambiaCarattere(box.text, ",", ".");
+    const double typed = StrToFloat(box.text, menu.DecimalSeparator);
     // Beyond the range of an integer no count makes sense; the conversion
     // fails as a typed integer would.
-    if (!(std::fabs(typed) < 2147483647.0)) throwNotAnInteger(NumeroCifre_TXT.text);
-    const int digits = static_cast<int>(roundHalfEven(typed));
-    const std::string text = IntToStr(digits);
-    if (text != NumeroCifre_TXT.text) NumeroCifre_TXT.text = text;
-    return digits;
+    if (!(std::fabs(typed) < 2147483647.0)) throwNotAnInteger(box.text);
+    const int whole = static_cast<int>(roundHalfEven(typed));
+    const std::string text = IntToStr(whole);
+    if (text != box.text) box.text = text;
+    return whole;
 }
 
 double AnalysisWindow::readValue(int col, int row, int digits) const

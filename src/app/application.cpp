@@ -9,6 +9,8 @@
 #include "table/equazioni_grafiche.h"
 #include "table/informazioni.h"
 #include "table/rinomina_colonna.h"
+#include "transform/filtri_smoothing.h"
+#include "transform/matrice.h"
 
 namespace velmora {
 
@@ -25,8 +27,10 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TEquazioni>();
     create<TRegressioneLineare>();
     create<TEquazioniGrafiche>();
+    create<TMatrice>();
     create<TAutocorrelazioneTipi>();
     create<TVelmoraDescrittiva>();
+    create<TFiltriSmoothing>();
     create<TRinominaColonna>();
 }
 
