@@ -17,14 +17,18 @@ TFiltriSmoothing::TFiltriSmoothing(TMenuGEN& menu_)
     Grafico.title = "Smoothing Filter";
     Grafico.leftAxis.title = "Value";
     Grafico.legendVisible = false;
+    // Both orange with square marks; the smoothed line is drawn wider, so
+    // that it reads as the trend through the values.
     for (const char* title : {"Original Values", "Smooted Value"}) {
         ChartSeries s;
         s.title = title;
         s.kind = SeriesKind::Line;
         s.color = colors::orange;
         s.pointer = PointerStyle::Rectangle;
+        s.pointerSize = 2;
         Grafico.addSeries(s);
     }
+    Serie_Filtro().lineWidth = 3;
 
     Analisi_IMG.onClick = [this] { Analisi_IMGClick(); };
     DisegnaDati_IMG.onClick = [this] { DisegnaDati_IMGClick(); };
@@ -82,6 +86,7 @@ void TFiltriSmoothing::Analisi_IMGClick()
     fp::clear();
     for (int k = 0; k < m; ++k) {
         table.setHeader(k, menu.Tabella_TXT.header(columns[k]));
+        table.setWidth(k, 160);  // a number of 15 significant digits
         for (int r = 0; r < n; ++r) table.setCell(k, r, formatValue(smooth[k][r], digits));
     }
     fp::check();

@@ -6,6 +6,11 @@
 
 namespace velmora {
 
+namespace {
+// Wide enough for a number of 15 significant digits.
+constexpr int numberWidth = 160;
+}  // namespace
+
 TMatrice::TMatrice(TMenuGEN& menu_) : AnalysisWindow(menu_, "TMatrice", "Operazioni su matrici", 800, 480)
 {
     Operazione_LST.items = {"Matrix power", "Matrix inverse"};
@@ -93,6 +98,7 @@ void TMatrice::showMatrix(const SquareMatrix& b, int digits)
     fp::clear();
     for (int c = 0; c < b.n; ++c) {
         table.setHeader(c, data.header(c));
+        table.setWidth(c, numberWidth);
         for (int r = 0; r < b.n; ++r) table.setCell(c, r, formatValue(b(r, c), digits));
     }
     fp::check();

@@ -245,6 +245,8 @@ QWidget* WindowView::makeWidget(Control& control)
             le->setEnabled(m.enabled);
         });
         widget = labelled(m.caption, le, inColumn);
+        // The label goes with the box.
+        syncers_.push_back([widget, &m] { widget->setVisible(m.visible); });
         break;
     }
     case ControlKind::ComboBox: {
@@ -307,6 +309,8 @@ QWidget* WindowView::makeWidget(Control& control)
     case ControlKind::Grid: {
         auto& m = static_cast<GridBox&>(control);
         auto* view = new GridView;
+        // One line per cell: a wrapped number would show only its first part.
+        view->setWordWrap(false);
         if (m.onCopy) {
             view->onCopy = [this, view, &m] {
                 const CellRange block = selectedBlock(*view);
