@@ -87,6 +87,7 @@ void TFiltriSmoothing::Analisi_IMGClick()
     for (int k = 0; k < m; ++k) {
         table.setHeader(k, menu.Tabella_TXT.header(columns[k]));
         table.setWidth(k, 160);  // a number of 15 significant digits
+        table.reserveText(k, static_cast<std::size_t>(n) * 16);
         for (int r = 0; r < n; ++r) table.setCell(k, r, formatValue(smooth[k][r], digits));
     }
     fp::check();
