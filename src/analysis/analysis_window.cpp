@@ -102,12 +102,18 @@ void AnalysisWindow::ListaColonneItemClick(int index)
     ListaColonne.items[index].checked = !ListaColonne.items[index].checked;
 }
 
-std::vector<int> AnalysisWindow::selectedColumns()
+std::vector<int> AnalysisWindow::checkedColumns() const
 {
     std::vector<int> columns;
     for (std::size_t i = 0; i < ListaColonne.items.size(); ++i) {
         if (ListaColonne.items[i].checked) columns.push_back(static_cast<int>(i));
     }
+    return columns;
+}
+
+std::vector<int> AnalysisWindow::selectedColumns()
+{
+    std::vector<int> columns = checkedColumns();
     if (columns.empty()) platform.showMessage("Devi selezionare almeno una colonna da calcolare");
     return columns;
 }

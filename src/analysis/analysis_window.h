@@ -81,6 +81,8 @@ public:
     // shows "Devi selezionare almeno una colonna da calcolare" and returns
     // an empty list.
     std::vector<int> selectedColumns();
+    // The same without any message, for windows with limits of their own.
+    std::vector<int> checkedColumns() const;
     // The data-table column of a picked name: the last column with exactly
     // that header, 0 when none has it.
     int columnOfName(const std::string& name) const;

@@ -2,6 +2,8 @@
 
 #include "descriptive/velmora_descrittiva.h"
 #include "distributions/distribuzione_normale.h"
+#include "inference/correlazione.h"
+#include "inference/test_anova.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
 #include "table/autocorrelazione_tipi.h"
@@ -23,6 +25,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     // main window so that "Analizza" and the buttons can show it.
     create<TDistribuzioneNormale>();
     create<TInformazioni>();
+    create<TTestANOVA>();
     create<TTestT>();
     create<TEquazioni>();
     create<TRegressioneLineare>();
@@ -32,6 +35,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TVelmoraDescrittiva>();
     create<TFiltriSmoothing>();
     create<TRinominaColonna>();
+    create<TCorrelazione>();
 }
 
 Application::~Application()

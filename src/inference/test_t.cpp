@@ -60,15 +60,6 @@ TTestT::TTestT(TMenuGEN& menu_)
     declare(Tabella_TXT);
 }
 
-std::vector<int> TTestT::checkedColumns() const
-{
-    std::vector<int> columns;
-    for (std::size_t i = 0; i < ListaColonne.items.size(); ++i) {
-        if (ListaColonne.items[i].checked) columns.push_back(static_cast<int>(i));
-    }
-    return columns;
-}
-
 void TTestT::Analisi_IMGClick()
 {
     const std::vector<int> columns = checkedColumns();

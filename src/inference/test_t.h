@@ -43,10 +43,6 @@ public:
     std::array<double, 2> Medie{}, Varianze{}, DeviazioniStandard{}, Min{}, Max{};
 
     void Analisi_IMGClick();
-
-private:
-    // The checked items in list order, without the frame's message.
-    std::vector<int> checkedColumns() const;
 };
 
 }  // namespace velmora

@@ -113,6 +113,15 @@ void TMenuGEN::OrdinaMatriceAlgoritmoQuickSort(int InizioVettore, int FineVettor
     sortAscending(Valori.column(colonna) + InizioVettore, static_cast<std::size_t>(FineVettore - InizioVettore) + 1);
 }
 
+void TMenuGEN::replaceTable(StringGrid& table)
+{
+    Tabella_TXT.swap(table);
+    Tabella_TXT.currentRow = -1;
+    Tabella_TXT.currentCol = -1;
+    Numero_righe_TXT.text = IntToStr(Tabella_TXT.rowCount());
+    Numero_colonne_TXT.text = IntToStr(Tabella_TXT.columnCount());
+}
+
 std::string TMenuGEN::letterName(int index)
 {
     if (index < 26) return std::string(1, static_cast<char>('A' + index));
@@ -175,12 +184,8 @@ void TMenuGEN::Apri_Dati_IMGClick()
         platform.processEvents();
     });
 
-    Tabella_TXT.swap(content.grid);
-    Tabella_TXT.currentRow = -1;
-    Tabella_TXT.currentCol = -1;
+    replaceTable(content.grid);
     DecimalSeparator = content.decimalSeparator;
-    Numero_righe_TXT.text = IntToStr(Tabella_TXT.rowCount());
-    Numero_colonne_TXT.text = IntToStr(Tabella_TXT.columnCount());
     barra.maximum = Tabella_TXT.rowCount();
     barra.position = barra.maximum;
     title = std::string(baseTitle) + " - " + *path;

@@ -84,6 +84,10 @@ public:
                                        std::string_view Carattere_Nuovo);
     static double ArrotondaNumero(double Numero, int Decimali);
     void OrdinaMatriceAlgoritmoQuickSort(int InizioVettore, int FineVettore, int colonna);
+    // Puts `table` in place of the data table (the old one is left in
+    // `table`), with no current cell, and shows its real size in "N.righe"
+    // and "N.colonne", so that the next "Nuovi dati" starts from it.
+    void replaceTable(StringGrid& table);
 
     // Handlers.
     void FormCreate();

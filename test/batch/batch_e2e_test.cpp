@@ -213,6 +213,25 @@ INSTANTIATE_TEST_SUITE_P(
              warning + "Devi prima calcolare i parametri delle distribuzioni\n", "", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+const std::vector<std::string> openSeries{"--open", "@data/serie.txt"};
+
+// Expected files from expected/inference_reference.py.
+INSTANTIATE_TEST_SUITE_P(
+    Inference, BatchRun,
+    ::testing::Values(
+        Case{"Anova",
+             {"--open", "@data/gruppi.txt", "--analysis", "ANOVA Test", "--set", "ListaColonne=Concime A", "--set",
+              "ListaColonne=Concime B", "--set", "ListaColonne=Concime C", "--click", "Analisi_IMG", "--answer",
+              "@out/a.txt", "--click", "SalvaTabella_IMG"},
+             0, warning, "", {{"a.txt", "anova.txt"}}},
+        Case{"PearsonAndSpearman",
+             with(openSeries, {"--analysis", "Correlation", "--set", "ListaColonne=Temperatura", "--set",
+                               "ListaColonne=Gelati", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT",
+                               "@out/p.txt", "--set", "TipoAnalisi_LST=Spearman", "--click", "Analisi_IMG",
+                               "--save-grid", "Tabella_TXT", "@out/s.txt"}),
+             0, warning, "", {{"p.txt", "pearson.txt"}, {"s.txt", "spearman.txt"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
 // Pictures cannot be compared with a reference across font versions; the
 // chart's own size and the agreement of the two ways of saving can.
 TEST(BatchChart, SavedPictureIsAPngOfTheChartsSize)

@@ -129,6 +129,31 @@ TEST_F(MainWindow, OpenReplacesTheTableAndSaveWritesItBack)
     EXPECT_EQ(testing::readBytes(out), "A\tB\r\n1,5\t2\r\n3\t4,25\r\n");
 }
 
+TEST_F(MainWindow, ReplacedTableShowsItsSizeSoTheNextNewTableStartsFromIt)
+{
+    menu.Numero_righe_TXT.text = "5";
+    menu.Numero_colonne_TXT.text = "4";
+    menu.Nuovi_Dati_IMGClick();
+    menu.Tabella_TXT.currentRow = 3;
+    menu.Tabella_TXT.currentCol = 2;
+
+    StringGrid result;
+    testing::setTable(result, {{"K", "Correlation"}, {"1", "0.5"}, {"2", "0.25"}, {"3", "0"}});
+    menu.replaceTable(result);
+
+    ASSERT_EQ(menu.Tabella_TXT.columnCount(), 2);
+    EXPECT_EQ(menu.Tabella_TXT.header(1), "Correlation");
+    EXPECT_EQ(menu.Tabella_TXT.cell(1, 1), "0.25");
+    EXPECT_EQ(menu.Tabella_TXT.currentRow, -1);
+    EXPECT_EQ(menu.Tabella_TXT.currentCol, -1);
+    EXPECT_EQ(menu.Numero_righe_TXT.text, "3");
+    EXPECT_EQ(menu.Numero_colonne_TXT.text, "2");
+
+    menu.Nuovi_Dati_IMGClick();
+    EXPECT_EQ(menu.Tabella_TXT.rowCount(), 3);
+    EXPECT_EQ(menu.Tabella_TXT.columnCount(), 2);
+}
+
 TEST_F(MainWindow, WarningComesBeforeTheDialogEvenWhenCancelled)
 {
     platform.openAnswers.push_back(std::nullopt);
