@@ -268,6 +268,9 @@ std::string IntToStr(long long value) { return std::to_string(value); }
 
 double ArrotondaNumero(double Numero, int Decimali)
 {
+    // Negative numbers round as the mirror of positive ones, so halves go
+    // away from zero on both sides; a result of zero is +0, never "-0".
+    if (std::isless(Numero, 0.0)) return 0.0 - ArrotondaNumero(-Numero, Decimali);
     double factor = 1.0;
     for (int i = 1; i <= Decimali; ++i) factor *= 10.0;
     const double shifted = Numero * factor + 0.5;

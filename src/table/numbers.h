@@ -23,7 +23,8 @@ int StrToInt(std::string_view text);
 std::string FloatToStr(double value, char decimalSeparator);
 std::string IntToStr(long long value);
 
-// The integer part of Numero * 10^Decimali + 0.5, divided by 10^Decimali.
+// The integer part of Numero * 10^Decimali + 0.5, divided by 10^Decimali;
+// a negative number rounds as the mirror of its magnitude (-2.5 gives -3).
 double ArrotondaNumero(double Numero, int Decimali);
 
 // Digit counts typed by the user: nearest integer, ties to even.

@@ -184,7 +184,7 @@ TEST_F(TTestWindow, RoundingShowsRoundedFiguresOfUnroundedInputs)
     calcola();
     EXPECT_EQ(cell(0, 7), "1");  // Min 1.4 shown to no decimals
     EXPECT_EQ(cell(0, 1), "2");  // mean 6.4 / 3
-    EXPECT_EQ(cell(1, 13), "-3");
+    EXPECT_EQ(cell(1, 13), "-4");  // T -3.86, rounded away from zero
     EXPECT_EQ(cell(1, 15), "[-2.776,2.776]");
     // Rounded inputs would make the first column 1, 2, 3 and T -3.674...
     EXPECT_EQ(cell(1, 17), unroundedFormula);

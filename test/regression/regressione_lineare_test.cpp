@@ -260,13 +260,14 @@ TEST_F(LinearRegression, RoundingWithZeroDigitsLeavesTheCopyUnrounded)
     window.ArrotondaDato_CHK.checked = true;
     window.NumeroCifre_TXT.text = "0";
     window.Analisi_IMGClick();
-    // 2.5 becomes 3 and -2.5 becomes -2; the fit of (1,3) (2,-2) (3,2) is 2 - 0.5 x.
-    EXPECT_EQ(points(window.Grafico.series[1]), (Points{{1, 3}, {2, -2}, {3, 2}}));
+    // 2.5 becomes 3 and -2.5 becomes -3; the fit of (1,3) (2,-3) (3,2) is 5/3 - 0.5 x.
+    EXPECT_EQ(points(window.Grafico.series[1]), (Points{{1, 3}, {2, -3}, {3, 2}}));
     EXPECT_EQ(results().at("A intercepts"), "2");
-    EXPECT_EQ(results().at("B angular coefficient"), "0");  // -0.5 rounded
-    EXPECT_EQ(exported(), "x\tf(x)\tF(x)\t\tx\tF(x)\r\n1\t3\t1.5\t1\t1.5\r\n2\t-2\t1\t3\t0.5\r\n3\t2\t0.5\r\n");
+    EXPECT_EQ(results().at("B angular coefficient"), "-1");  // -0.5 rounded away from zero
+    EXPECT_EQ(exported(), "x\tf(x)\tF(x)\t\tx\tF(x)\r\n1\t3\t1.16666666666667\t1\t1.16666666666667\r\n"
+                          "2\t-3\t0.666666666666667\t3\t0.166666666666667\r\n3\t2\t0.166666666666667\r\n");
     window.CopiaColonna_IMGClick();
-    EXPECT_EQ(testing::columnTexts(menu.Tabella_TXT, 2), (std::vector<std::string>{"1.7", "1.25", "0.3"}));
+    EXPECT_EQ(testing::columnTexts(menu.Tabella_TXT, 2), (std::vector<std::string>{"1.36666666666667", "0.916666666666667", "-0.0333333333333334"}));
 }
 
 TEST_F(LinearRegression, CopyAndExportBeforeAnyComputationAskToComputeFirst)

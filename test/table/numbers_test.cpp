@@ -140,21 +140,31 @@ TEST(StrToInt, AcceptsIntegersAndNamesTheText)
     }
 }
 
-TEST(ArrotondaNumero, HalfUpTowardPlusInfinityOnPositives)
+TEST(ArrotondaNumero, HalfUpOnPositivesAndTheMirrorOnNegatives)
 {
     const struct {
         double value;
         int digits;
         double expected;
     } cases[] = {
-        {2.5, 0, 3.0},   {-2.5, 0, -2.0},    {-2.7, 0, -2.0},       {3.14159, 2, 3.14}, {7.7, -1, 8.0},
-        {2.345, 1, 2.3}, {-0.4, 0, 0.0},     {0.3, 0, 0.0},         {4503599627370497.0, 0, 4503599627370498.0},
+        {2.5, 0, 3.0},    {3.14159, 2, 3.14}, {7.7, -1, 8.0},   {2.345, 1, 2.3},     {2.345, 2, 2.35},
+        {0.3, 0, 0.0},    {3.0, 3, 3.0},      {1.21, 1, 1.2},   {4503599627370497.0, 0, 4503599627370498.0},
+        {-1.21, 1, -1.2}, {-3.0, 3, -3.0},    {-2.5, 0, -3.0},  {-2.7, 0, -3.0},     {-1.25, 1, -1.3},
+        {-2.345, 2, -2.35}, {-0.6, 0, -1.0},  {-3.674, 0, -4.0}, {-0.4, 0, 0.0},     {-0.04, 1, 0.0},
     };
-    for (const auto& c : cases) EXPECT_EQ(ArrotondaNumero(c.value, c.digits), c.expected) << c.value;
-    EXPECT_FALSE(std::signbit(ArrotondaNumero(-0.6, 0)));  // +0, not -0
+    for (const auto& c : cases) {
+        const double rounded = ArrotondaNumero(c.value, c.digits);
+        EXPECT_EQ(rounded, c.expected) << c.value << " at " << c.digits;
+        // A negative value that rounds to zero is +0, written "0".
+        EXPECT_EQ(std::signbit(rounded), c.expected < 0) << c.value << " at " << c.digits;
+    }
+    EXPECT_EQ(FloatToStr(ArrotondaNumero(-0.04, 1), '.'), "0");
+    // Rounding twice (on reading and on output) changes nothing more.
+    EXPECT_EQ(ArrotondaNumero(ArrotondaNumero(-3.0, 1), 1), -3.0);
     // A not-a-number passes through without raising the invalid-operation flag.
     std::feclearexcept(FE_INVALID);
     EXPECT_TRUE(std::isnan(ArrotondaNumero(std::numeric_limits<double>::quiet_NaN(), 2)));
+    EXPECT_TRUE(std::isnan(ArrotondaNumero(-std::numeric_limits<double>::quiet_NaN(), 2)));
     EXPECT_FALSE(std::fetestexcept(FE_INVALID));
 }
 

@@ -7,6 +7,7 @@ program, and written as the program's table file would hold them
 (Windows-1252, tab separated, CR LF). Run it from this directory; it
 rewrites the expected files and prints the figures for a reader to check.
 """
+import decimal
 import math
 import sys
 
@@ -38,23 +39,59 @@ def general(x, sep):
 
 
 def round_to(x, d):
-    """Truncation toward zero of x * 10^d + 0.5, divided by 10^d."""
+    """Truncation toward zero of x * 10^d + 0.5, divided by 10^d; a negative
+    number rounds as the mirror of its magnitude."""
+    if math.isnan(x):
+        return x
+    if x < 0:
+        return 0.0 - round_to(-x, d)
     f = 10.0 ** d
     return math.trunc(x * f + 0.5) / f
+
+
+def geometric_average(s):
+    """The general real power of the running product while that product
+    stays a normal double; beyond, the exact mean from 60-digit logarithms."""
+    n = len(s)
+    if 0.0 in s:
+        return 0.0
+    negative = sum(1 for x in s if x < 0) % 2 == 1
+    if negative and n > 1:
+        return math.nan
+    prod, normal = 1.0, True
+    for x in s:
+        prod *= x
+        normal = normal and sys.float_info.min <= abs(prod) <= sys.float_info.max
+    if normal:
+        return prod if n == 1 else math.exp((1.0 / n) * math.log(prod))
+    decimal.getcontext().prec = 60
+    logs = sum(decimal.Decimal(abs(x)).ln() for x in s)
+    return (-1 if negative else 1) * float((logs / n).exp())
+
+
+def measure(v):
+    """A measure whose computation overflowed is NAN."""
+    return v if math.isfinite(v) else math.nan
+
+
+def running_sum(terms):
+    """Left to right, as the program adds (no compensated summation)."""
+    total = 0.0
+    for t in terms:
+        total += t
+    return total
 
 
 def describe(values):
     s = sorted(values)
     n = len(s)
     total = rec = sq = 0.0
-    prod = 1.0
     lo, hi = 1e12, -1e12
     prev, repeat, maxfreq, mode = -1e12, 0, 0, 0.0
     for x in s:
         total += x
-        rec += 1.0 / x
+        rec += 1.0 / x if x != 0 else math.inf
         sq += x * x
-        prod *= x
         lo = min(lo, x)
         hi = max(hi, x)
         if x != prev:
@@ -65,24 +102,28 @@ def describe(values):
             repeat += 1
     if repeat > maxfreq:
         maxfreq, mode = repeat, prev
-    avg = total / n
-    harmonic = n / rec
-    geometric = prod if n == 1 else math.exp((1.0 / n) * math.log(prod))
-    quadratic = math.sqrt(sq / n)
+    avg = measure(total / n)  # the later measures use it
+    # A value 0 or a zero sum of reciprocals has no harmonic average.
+    harmonic = n / rec if math.isfinite(rec) and rec != 0 else math.nan
+    geometric = geometric_average(s)
+    quadratic = measure(math.sqrt(sq / n))
     if n % 2:
         median, q1, q3 = s[n // 2], s[n // 4], s[(3 * n) // 4]
     else:
         median = (s[n // 2 - 1] + s[n // 2]) / 2
         q1 = avg if n // 4 - 1 < 0 else (s[n // 4 - 1] + s[n // 4]) / 2
         q3 = (s[(3 * n) // 4 - 1] + s[(3 * n) // 4]) / 2
-    dev = sum((x - avg) ** 2 for x in s)
-    absdev = sum(abs(x - avg) for x in s)
-    var = dev / (n - 1) if n > 1 else math.nan
+    dev = running_sum((x - avg) * (x - avg) for x in s)
+    absdev = running_sum(abs(x - avg) for x in s)
+    var = measure(dev / (n - 1)) if n > 1 else math.nan
     sd = math.sqrt(var)
-    zs = [(x - avg) / sd for x in s]
-    asym = sum(z * z * z for z in zs) / n
-    kurt = sum((z * z) * (z * z) for z in zs) / n - 3
-    return [
+    if sd > 0:
+        zs = [(x - avg) / sd for x in s]
+        asym = measure(running_sum(z * z * z for z in zs) / n)
+        kurt = measure(running_sum((z * z) * (z * z) for z in zs) / n - 3)
+    else:  # a constant column or a single row has no shape
+        asym = kurt = math.nan
+    figures = [
         ("Average", avg), ("Variance", var), ("Sta.Dev.", sd), ("Count", n),
         ("Asymmetry", asym), ("Kurtosis", kurt), ("Median", median),
         ("Harmonic Average", harmonic), ("Geometric Average", geometric),
@@ -91,6 +132,7 @@ def describe(values):
         ("Quartile 2/4", median), ("Quartile 3/4", q3), ("Quartile 4/4", hi),
         ("IQR interquartile range", q3 - q1), ("Mode", mode), ("Max frequency", maxfreq),
     ]
+    return [(label, v if isinstance(v, int) else measure(v)) for label, v in figures]
 
 
 def read_table(path):
