@@ -13,8 +13,10 @@
 #include "table/equazioni_grafiche.h"
 #include "table/informazioni.h"
 #include "table/rinomina_colonna.h"
+#include "transform/filtra_dati.h"
 #include "transform/filtri_smoothing.h"
 #include "transform/matrice.h"
+#include "transform/operazioni.h"
 
 namespace velmora {
 
@@ -28,7 +30,9 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TAndamenti>();
     create<TDistribuzioneNormale>();
     create<TInformazioni>();
+    create<TFiltraDati>();
     create<TOccorrenze>();
+    create<TOperazioni>();
     create<TTestANOVA>();
     create<TTestT>();
     create<TEquazioni>();

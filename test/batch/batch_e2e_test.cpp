@@ -217,6 +217,38 @@ INSTANTIATE_TEST_SUITE_P(
              warning + "Devi prima calcolare i parametri delle distribuzioni\n", "", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+const std::vector<std::string> operations{"--open", "@data/meteo.txt", "--analysis", "Operations"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, BatchRun,
+    ::testing::Values(
+        Case{"ColumnOperation",
+             with(operations, {"--set", "Operazione_TXT=[Temperatura]*2+SIN([Pressione])/(1+[Temperatura]^2)", "--click",
+                               "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt", "--answer", "@out/s.txt",
+                               "--click", "SalvaRisultati_IMG"}),
+             0, warning, "", {{"r.txt", "operazioni_formula.txt"}, {"s.txt", "operazioni_formula_riassunto.txt"}}},
+        // The formula built by clicks: a column, an operator, the same column
+        // a row before; the result copied into the data table by name.
+        Case{"ConditionOnThePreviousRowCopied",
+             with(operations, {"--set", "ListaColonne=Pressione", "--set", "Operatore_LST=>", "--click",
+                               "AggiungiOperatore_BTN", "--set", "RigaPrecedente_CHK=true", "--set",
+                               "ListaColonne=Pressione", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT",
+                               "@out/r.txt", "--answer", "@out/s.txt", "--click", "SalvaRisultati_IMG", "--set",
+                               "NomeColonna_TXT=Salita", "--click", "CopiaColonna_IMG", "--window", "TMenuGEN",
+                               "--save-grid", "Tabella_TXT", "@out/d.txt"}),
+             0, warning + "Copia effettuata\n", "",
+             {{"r.txt", "operazioni_salita.txt"}, {"s.txt", "operazioni_salita_riassunto.txt"},
+              {"d.txt", "operazioni_salita_copiata.txt"}}},
+        Case{"BadName",
+             with(operations, {"--set", "Operazione_TXT=[2x]+1", "--click", "Analisi_IMG"}), 1, warning, "2X\n", {}},
+        Case{"FilterThenUseTable",
+             {"--open", "@data/meteo.txt", "--click", "FiltraDati_IMG", "--set", "Operazione_TXT=15<[Temperatura]<25",
+              "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt", "--click", "SostituisciTabella_IMG",
+              "--window", "TMenuGEN", "--save-grid", "Tabella_TXT", "@out/d.txt"},
+             0, warning + "Tabella sostituita\n", "",
+             {{"r.txt", "filtro_temperatura.txt"}, {"d.txt", "filtro_temperatura.txt"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
 const std::vector<std::string> openOccurrences{"--open", "@data/occorrenze.txt", "--analysis", "Occurrences"};
 
 // Expected tables from expected/occorrenze_reference.py.
