@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "controls/failures.h"
 #include "controls/fpcheck.h"
@@ -134,8 +135,10 @@ int AnalysisWindow::readWholeNumber(EditBox& box)
     const double typed = StrToFloat(box.text, menu.DecimalSeparator);
     // Beyond the range of an integer no count makes sense; the conversion
     // fails as a typed integer would.
-    if (!(std::fabs(typed) < 2147483647.0)) throwNotAnInteger(box.text);
-    const int whole = static_cast<int>(roundHalfEven(typed));
+    const double rounded = std::nearbyint(typed);
+    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
+        throwNotAnInteger(box.text);
+    const int whole = static_cast<int>(rounded);
     const std::string text = IntToStr(whole);
     if (text != box.text) box.text = text;
     return whole;

@@ -1,5 +1,7 @@
 #include "transform/matrice.h"
 
+#include <limits>
+
 #include "controls/failures.h"
 #include "controls/fpcheck.h"
 #include "table/numbers.h"
@@ -43,7 +45,9 @@ void TMatrice::Analisi_IMGClick()
     } else if (esponente >= 0) {
         outcome = raiseShowingProgress(a, esponente, b);
     } else {
-        // A negative power is the power of the inverse.
+        // A negative power is the power of the inverse. The lowest integer
+        // has no positive counterpart.
+        if (esponente == std::numeric_limits<int>::min()) throwNotAnInteger(esponente_TXT.text);
         SquareMatrix inverse;
         outcome = invertShowingProgress(a, inverse);
         if (outcome == MatrixOutcome::Done) outcome = raiseShowingProgress(inverse, -esponente, b);
