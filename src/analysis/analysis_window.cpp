@@ -11,6 +11,24 @@
 
 namespace velmora {
 
+int writeLabelsAbove(StringGrid& table, int col, int row, const std::vector<LabelledValue>& rows)
+{
+    for (const LabelledValue& r : rows) {
+        table.setCell(col, row++, r.label);
+        table.setCell(col, row++, r.value);
+    }
+    return row;
+}
+
+int writeLabelsBeside(StringGrid& table, int col, int row, const std::vector<LabelledValue>& rows)
+{
+    for (const LabelledValue& r : rows) {
+        table.setCell(col, row, r.label);
+        table.setCell(col + 1, row++, r.value);
+    }
+    return row;
+}
+
 AnalysisWindow::AnalysisWindow(TMenuGEN& menu_, std::string className, std::string title, int width, int height)
     : Window(std::move(className), std::move(title), width, height), menu(menu_), platform(menu_.platform)
 {
@@ -62,13 +80,11 @@ void AnalysisWindow::fixMinimumAtZero(ChartAxis& axis)
 {
     axis.automaticMinimum = false;
     axis.minimum = 0.0;
-    Grafico.changed();
 }
 
 void AnalysisWindow::automaticMinimum(ChartAxis& axis)
 {
     axis.automaticMinimum = true;
-    Grafico.changed();
 }
 
 void AnalysisWindow::saveChartData(int requiredRows, const std::function<std::vector<std::string>()>& buildLines)
@@ -84,7 +100,7 @@ void AnalysisWindow::saveChartData(int requiredRows, const std::function<std::ve
 
 void AnalysisWindow::copyColumnToTable(int requiredRows, const std::function<CopiedColumn(int newIndex)>& buildColumn)
 {
-    if (requiredRows > 0 && Tabella_TXT.rowCount() < requiredRows) {
+    if ((requiredRows > 0 && Tabella_TXT.rowCount() < requiredRows) || !resultsMatchDataTable()) {
         platform.showMessage(mustComputeFirst);
         return;
     }
@@ -93,6 +109,8 @@ void AnalysisWindow::copyColumnToTable(int requiredRows, const std::function<Cop
     const int col = table.addColumn(column.header, true);
     const int rows = std::min(table.rowCount(), static_cast<int>(column.cells.size()));
     for (int r = 0; r < rows; ++r) table.setCell(col, r, column.cells[r]);
+    // The results still describe the rows and columns they came from.
+    resultsRevision_ = table.revision();
     menu.Numero_colonne_TXT.text = IntToStr(table.columnCount());
     platform.showMessage("Copia effettuata");
 }
@@ -128,11 +146,36 @@ int AnalysisWindow::columnOfName(const std::string& name) const
     return found;
 }
 
-int AnalysisWindow::readWholeNumber(EditBox& box)
+void AnalysisWindow::beginRun()
+{
+    Ferma = false;
+    runRevision_ = menu.Tabella_TXT.revision();
+}
+
+void AnalysisWindow::showResults(StringGrid&& table)
+{
+    fp::check();
+    Tabella_TXT.swap(table);
+    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
+    resultsRevision_ = runRevision_;
+    playCompletion();
+}
+
+void AnalysisWindow::normaliseDecimalText(EditBox& box)
 {
     if (menu.DecimalSeparator == ',') box.text = CambiaCarattere(box.text, ".", ",");
     else box.text = CambiaCarattere(box.text, ",", ".");
-    const double typed = StrToFloat(box.text, menu.DecimalSeparator);
+}
+
+double AnalysisWindow::readNumberBox(EditBox& box)
+{
+    normaliseDecimalText(box);
+    return StrToFloat(box.text, menu.DecimalSeparator);
+}
+
+int AnalysisWindow::readWholeNumber(EditBox& box)
+{
+    const double typed = readNumberBox(box);
     // Beyond the range of an integer no count makes sense; the conversion
     // fails as a typed integer would.
     const double rounded = std::nearbyint(typed);
@@ -165,11 +208,11 @@ bool AnalysisWindow::fillAndSortValori(const std::vector<int>& columns, int digi
     valori.resize(n, m);
     // A value that overflows when rounded fails at its cell, before any later
     // cell is read.
-    fp::clear();
+    fp::Section reading;
     for (int r = 0; r < n; ++r) {
         for (int k = 0; k < m; ++k) {
             valori(r, k) = readValue(columns[k], r, digits);
-            fp::check();
+            reading.check();
         }
     }
 

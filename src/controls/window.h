@@ -26,6 +26,9 @@ public:
     int height;
     bool modal = true;
     bool frameless = false;
+    // False for a window that has its own way of closing (the main window,
+    // the splash).
+    bool closesOnEscape = true;
     Color background = 0;
 
     // Controls in the order the window declares them.
@@ -39,7 +42,9 @@ public:
 
     // Runs one command of this window. While a command runs (and lets events
     // through) a second one is refused, unless it is marked allowWhileBusy.
-    // Returns false when refused; failures propagate to the caller.
+    // Returns false when refused; failures propagate to the caller. Every
+    // chart of the window is marked changed after the handler, failed or
+    // not, so no handler has to remember it.
     bool run(const std::function<void()>& handler, bool allowWhileBusy = false);
     bool busy() const { return busy_; }
 
@@ -58,6 +63,8 @@ protected:
     }
 
 private:
+    void afterHandler(bool nested);
+
     std::string className_;
     std::vector<Control*> controls_;
     bool busy_ = false;

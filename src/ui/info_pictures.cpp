@@ -10,6 +10,9 @@
 #include <functional>
 #include <vector>
 
+#include "stats/correlogram.h"
+#include "stats/densities.h"
+#include "stats/gauss_jordan.h"
 #include "ui/formula_painter.h"
 #include "ui/pictures.h"
 
@@ -133,19 +136,14 @@ std::vector<std::pair<const char*, Node>> formulas()
 
 constexpr double pi = 3.14159265358979323846;
 
-double normalPdf(double v, double mu, double sigma)
-{
-    const double z = (v - mu) / sigma;
-    return std::exp(-z * z / 2) / (sigma * std::sqrt(2 * pi));
-}
+double normalPdf(double v, double mu, double sigma) { return stats::normalDensity(v, mu, sigma * sigma); }
 double normalCdf(double v, double mu, double sigma) { return 0.5 * (1 + std::erf((v - mu) / (sigma * std::sqrt(2.0)))); }
-double rayleighPdf(double v, double s) { return v < 0 ? 0 : v / (s * s) * std::exp(-v * v / (2 * s * s)); }
-double rayleighCdf(double v, double s) { return v < 0 ? 0 : 1 - std::exp(-v * v / (2 * s * s)); }
-double weibullPdf(double v, double k, double l)
-{
-    return v <= 0 ? 0 : k / l * std::pow(v / l, k - 1) * std::exp(-std::pow(v / l, k));
-}
-double weibullCdf(double v, double k, double l) { return v <= 0 ? 0 : 1 - std::exp(-std::pow(v / l, k)); }
+// The pictures show the functions for x >= 0 only, where they are defined
+// for every shape (a Weibull shape below 1 has no value at 0).
+double rayleighPdf(double v, double s) { return v < 0 ? 0 : stats::rayleighDensity(v, s * s); }
+double rayleighCdf(double v, double s) { return v < 0 ? 0 : stats::rayleighCumulative(v, s * s); }
+double weibullPdf(double v, double k, double l) { return v <= 0 ? 0 : stats::weibullDensity(v, k, l); }
+double weibullCdf(double v, double k, double l) { return v <= 0 ? 0 : stats::weibullCumulative(v, k, l); }
 
 double logBeta(double a, double b) { return std::lgamma(a) + std::lgamma(b) - std::lgamma(a + b); }
 
@@ -219,30 +217,20 @@ private:
 };
 
 // Least squares polynomial of a degree through the points, by the normal
-// equations; coefficients from the constant up.
+// equations solved as the polynomial regression solves them; coefficients
+// from the constant up.
 std::vector<double> fitPolynomial(const std::vector<QPointF>& pts, int degree)
 {
-    const int m = degree + 1;
-    std::vector<std::vector<double>> a(m, std::vector<double>(m + 1, 0));
+    const std::size_t m = degree + 1;
+    std::vector<double> w(m * m, 0.0), v(m, 0.0), coef(m);
     for (const QPointF& p : pts) {
-        for (int r = 0; r < m; ++r) {
-            for (int c = 0; c < m; ++c) a[r][c] += std::pow(p.x(), r + c);
-            a[r][m] += p.y() * std::pow(p.x(), r);
+        for (std::size_t r = 0; r < m; ++r) {
+            for (std::size_t c = 0; c < m; ++c) w[r * m + c] += std::pow(p.x(), static_cast<double>(r + c));
+            v[r] += p.y() * std::pow(p.x(), static_cast<double>(r));
         }
     }
-    for (int col = 0; col < m; ++col) {
-        int best = col;
-        for (int r = col + 1; r < m; ++r)
-            if (std::fabs(a[r][col]) > std::fabs(a[best][col])) best = r;
-        std::swap(a[col], a[best]);
-        for (int r = 0; r < m; ++r) {
-            if (r == col) continue;
-            const double f = a[r][col] / a[col][col];
-            for (int c = col; c <= m; ++c) a[r][c] -= f * a[col][c];
-        }
-    }
-    std::vector<double> coef(m);
-    for (int r = 0; r < m; ++r) coef[r] = a[r][m] / a[r][r];
+    stats::gaussJordanInvert(w, m);
+    stats::multiplyMatrixVector(w, m, v, coef);
     return coef;
 }
 
@@ -256,17 +244,14 @@ double polynomial(const std::vector<double>& coef, double v)
 // The correlogram as the program computes it: the sums run over t from k.
 std::vector<double> correlogram(const std::vector<double>& y, int lags)
 {
+    const int n = static_cast<int>(y.size());
     double mean = 0;
     for (double v : y) mean += v;
-    mean /= static_cast<double>(y.size());
+    mean /= n;
     std::vector<double> r;
     for (int k = 1; k <= lags; ++k) {
-        double num = 0, den = 0;
-        for (std::size_t t = k; t < y.size(); ++t) {
-            num += (y[t] - mean) * (y[t - k] - mean);
-            den += (y[t] - mean) * (y[t] - mean);
-        }
-        r.push_back(den != 0 ? num / den : 0);
+        const stats::CorrelogramSums s = stats::correlogramSums(y.data(), n, mean, k);
+        r.push_back(s.denominator != 0 ? s.numerator / s.denominator : 0);
     }
     return r;
 }
