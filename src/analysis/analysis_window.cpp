@@ -10,6 +10,24 @@
 
 namespace velmora {
 
+int writeLabelsAbove(StringGrid& table, int col, int row, const std::vector<LabelledValue>& rows)
+{
+    for (const LabelledValue& r : rows) {
+        table.setCell(col, row++, r.label);
+        table.setCell(col, row++, r.value);
+    }
+    return row;
+}
+
+int writeLabelsBeside(StringGrid& table, int col, int row, const std::vector<LabelledValue>& rows)
+{
+    for (const LabelledValue& r : rows) {
+        table.setCell(col, row, r.label);
+        table.setCell(col + 1, row++, r.value);
+    }
+    return row;
+}
+
 AnalysisWindow::AnalysisWindow(TMenuGEN& menu_, std::string className, std::string title, int width, int height)
     : Window(std::move(className), std::move(title), width, height), menu(menu_), platform(menu_.platform)
 {
@@ -61,13 +79,11 @@ void AnalysisWindow::fixMinimumAtZero(ChartAxis& axis)
 {
     axis.automaticMinimum = false;
     axis.minimum = 0.0;
-    Grafico.changed();
 }
 
 void AnalysisWindow::automaticMinimum(ChartAxis& axis)
 {
     axis.automaticMinimum = true;
-    Grafico.changed();
 }
 
 void AnalysisWindow::saveChartData(int requiredRows, const std::function<std::vector<std::string>()>& buildLines)
@@ -127,11 +143,31 @@ int AnalysisWindow::columnOfName(const std::string& name) const
     return found;
 }
 
+void AnalysisWindow::beginRun() { Ferma = false; }
+
+void AnalysisWindow::showResults(StringGrid&& table)
+{
+    fp::check();
+    Tabella_TXT.swap(table);
+    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
+    playCompletion();
+}
+
+void AnalysisWindow::normaliseDecimalText(EditBox& box)
+{
+    if (menu.DecimalSeparator == ',') box.text = CambiaCarattere(box.text, ".", ",");
+    else box.text = CambiaCarattere(box.text, ",", ".");
+}
+
+double AnalysisWindow::readNumberBox(EditBox& box)
+{
+    normaliseDecimalText(box);
+    return StrToFloat(box.text, menu.DecimalSeparator);
+}
+
 int AnalysisWindow::digitCount()
 {
-    if (menu.DecimalSeparator == ',') NumeroCifre_TXT.text = CambiaCarattere(NumeroCifre_TXT.text, ".", ",");
-    else NumeroCifre_TXT.text = CambiaCarattere(NumeroCifre_TXT.text, ",", ".");
-    const double typed = StrToFloat(NumeroCifre_TXT.text, menu.DecimalSeparator);
+    const double typed = readNumberBox(NumeroCifre_TXT);
     // Beyond the range of an integer no count makes sense; the conversion
     // fails as a typed integer would.
     if (!(std::fabs(typed) < 2147483647.0)) throwNotAnInteger(NumeroCifre_TXT.text);
@@ -162,11 +198,11 @@ bool AnalysisWindow::fillAndSortValori(const std::vector<int>& columns, int digi
     valori.resize(n, m);
     // A value that overflows when rounded fails at its cell, before any later
     // cell is read.
-    fp::clear();
+    fp::Section reading;
     for (int r = 0; r < n; ++r) {
         for (int k = 0; k < m; ++k) {
             valori(r, k) = readValue(columns[k], r, digits);
-            fp::check();
+            reading.check();
         }
     }
 

@@ -13,6 +13,18 @@
 
 namespace velmora {
 
+// A row of a result table: a label and its value.
+struct LabelledValue {
+    std::string label;
+    std::string value;
+};
+// Writes each label with its value in the row below it, down column `col`
+// from `row`; returns the row after the last value.
+int writeLabelsAbove(StringGrid& table, int col, int row, const std::vector<LabelledValue>& rows);
+// Writes each label in column `col` and its value beside it in col + 1,
+// one row each from `row`; returns the row after the last.
+int writeLabelsBeside(StringGrid& table, int col, int row, const std::vector<LabelledValue>& rows);
+
 class AnalysisWindow : public Window {
 public:
     AnalysisWindow(TMenuGEN& menu, std::string className, std::string title, int width, int height);
@@ -86,6 +98,20 @@ public:
     // The data-table column of a picked name: the last column with exactly
     // that header, 0 when none has it.
     int columnOfName(const std::string& name) const;
+    // The start of every computation: the stop flag cleared.
+    void beginRun();
+    // The end of every successful computation: a floating-point fault still
+    // pending fails it here, before anything shows; otherwise the table
+    // becomes the result table, the cursor leaves it and the completion
+    // tones play.
+    void showResults(StringGrid&& table);
+
+    // A box that holds a number: its text brought to the decimal separator
+    // ("." and "," swapped as needed) and shown so.
+    void normaliseDecimalText(EditBox& box);
+    // The box's number after normaliseDecimalText; a text that is not one
+    // fails with the conversion message.
+    double readNumberBox(EditBox& box);
     // The digit count from NumeroCifre_TXT, its text first brought to the
     // decimal separator and then to the rounded count.
     int digitCount();

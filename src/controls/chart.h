@@ -70,6 +70,15 @@ struct ChartModel {
         return series.back();
     }
     void changed() { ++revision; }
+    // The start of a new drawing: every series emptied, both axes automatic.
+    void resetForDrawing()
+    {
+        for (ChartSeries& s : series) s.clear();
+        for (ChartAxis* axis : {&bottomAxis, &leftAxis}) {
+            axis->automaticMinimum = true;
+            axis->automaticMaximum = true;
+        }
+    }
 };
 
 }  // namespace velmora

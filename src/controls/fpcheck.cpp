@@ -51,7 +51,9 @@ double exp(double x)
 namespace {
 double integerPower(double base, long long n)
 {
-    // Square-and-multiply: the repeated multiplication, in log(n) steps.
+    // Square-and-multiply: log(n) multiplications instead of n, so a huge
+    // exponent costs nothing. Up to the cube it multiplies exactly as
+    // repeated multiplication does; beyond, the last digit may differ.
     unsigned long long e = n < 0 ? static_cast<unsigned long long>(-n) : static_cast<unsigned long long>(n);
     double result = 1.0;
     double b = base;

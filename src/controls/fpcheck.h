@@ -1,7 +1,7 @@
 #pragma once
 // Floating-point faults are failures, not special values. The hardware does
-// not trap, so a computation clears the status flags when it starts and
-// checks them where a result is used.
+// not trap, so a run clears the status flags when it starts and checks them
+// where a result is used.
 #include <cfenv>
 
 namespace velmora::fp {
@@ -12,14 +12,23 @@ inline void clear() { std::feclearexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW
 // division by zero, invalid operation, overflow; clears the flags.
 void check();
 
+// A stretch of arithmetic whose faults are checked together. Entering it
+// reports a fault its caller left pending rather than dropping it, as
+// clearing the flags there would; check() reports the section's own.
+class Section {
+public:
+    Section() { fp::check(); }
+    void check() { fp::check(); }
+};
+
 // Checked arithmetic for the places where a single operation decides.
 double div(double a, double b);
 double sqrt(double x);
 double ln(double x);
 double exp(double x);
 // The general real power: exponent 0 gives 1, base 0 with a positive exponent
-// gives 0, whole exponents up to 2147483647 in magnitude multiply repeatedly,
-// otherwise a negative base is an invalid operation and a positive base gives
+// gives 0, whole exponents up to 2147483647 in magnitude are applied by
+// square-and-multiply (a negative one through the reciprocal), otherwise a negative base is an invalid operation and a positive base gives
 // exp(exponent * ln(base)).
 double power(double base, double exponent);
 

@@ -1,5 +1,7 @@
 #include "controls/window.h"
 
+#include "controls/fpcheck.h"
+
 namespace velmora {
 
 Window::Window(std::string className, std::string title_, int width_, int height_)
@@ -17,18 +19,28 @@ Control* Window::find(std::string_view name) const
 
 bool Window::run(const std::function<void()>& handler, bool allowWhileBusy)
 {
-    if (busy_) {
-        if (!allowWhileBusy) return false;
-        handler();
-        return true;
-    }
+    if (busy_ && !allowWhileBusy) return false;
+    const bool nested = busy_;
+    // Flags raised before a command (by the toolkit's own drawing) are no
+    // fault of it; a command nested in a running one keeps the run's flags.
+    if (!nested) fp::clear();
     busy_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{busy_};
-    handler();
+    try {
+        handler();
+    } catch (...) {
+        afterHandler(nested);
+        throw;
+    }
+    afterHandler(nested);
     return true;
+}
+
+void Window::afterHandler(bool nested)
+{
+    busy_ = nested;
+    for (Control* c : controls_) {
+        if (c->kind == ControlKind::Chart) static_cast<ChartBox*>(c)->changed();
+    }
 }
 
 bool clickControl(Window& window, Control& control)

@@ -39,7 +39,9 @@ public:
 
     // Runs one command of this window. While a command runs (and lets events
     // through) a second one is refused, unless it is marked allowWhileBusy.
-    // Returns false when refused; failures propagate to the caller.
+    // Returns false when refused; failures propagate to the caller. Every
+    // chart of the window is marked changed after the handler, failed or
+    // not, so no handler has to remember it.
     bool run(const std::function<void()>& handler, bool allowWhileBusy = false);
     bool busy() const { return busy_; }
 
@@ -58,6 +60,8 @@ protected:
     }
 
 private:
+    void afterHandler(bool nested);
+
     std::string className_;
     std::vector<Control*> controls_;
     bool busy_ = false;

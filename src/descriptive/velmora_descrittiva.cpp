@@ -1,9 +1,9 @@
 #include "descriptive/velmora_descrittiva.h"
 
 #include <cmath>
-#include <limits>
 
 #include "controls/fpcheck.h"
+#include "stats/moments.h"
 #include "table/numbers.h"
 
 namespace velmora {
@@ -12,27 +12,19 @@ std::vector<DescriptiveMeasures> describeSorted(const std::vector<const double*>
 {
     const std::size_t m = columns.size();
     std::vector<DescriptiveMeasures> out(m);
-    std::vector<double> sum(m, 0.0), reciprocalSum(m, 0.0), product(m, 1.0), squares(m, 0.0);
-    std::vector<double> previous(m, -1e12);
+    std::vector<double> reciprocalSum(m, 0.0), product(m, 1.0), squares(m, 0.0);
+    std::vector<double> previous(m, -stats::extremeStart);
     std::vector<int> repeat(m, 0);
-    for (DescriptiveMeasures& x : out) {
-        x.count = n;
-        x.min = 1e12;
-        x.max = -1e12;
-    }
 
-    fp::clear();
+    fp::Section section;
     for (int r = 0; r < n; ++r) {
         for (std::size_t k = 0; k < m; ++k) {
             DescriptiveMeasures& x = out[k];
             const double v = columns[k][r];
-            sum[k] += v;
             reciprocalSum[k] += 1.0 / v;
             squares[k] += v * v;
             product[k] *= v;
-            fp::check();
-            if (x.min > v) x.min = v;
-            if (v > x.max) x.max = v;
+            section.check();
             // Equal values form runs in sorted data; the first longest run wins.
             if (v != previous[k]) {
                 if (repeat[k] > x.maxFrequency) {
@@ -52,64 +44,39 @@ std::vector<DescriptiveMeasures> describeSorted(const std::vector<const double*>
             x.maxFrequency = repeat[k];
             x.mode = previous[k];
         }
-        x.average = sum[k] / n;
+        const double* s = columns[k];
+        const stats::Moments moments = stats::momentsOfSorted(s, n);
+        const stats::Shape shape = stats::shapeOf(s, n, moments.mean, moments.standardDeviation);
+        x.count = n;
+        x.average = moments.mean;
+        x.variance = moments.variance;
+        x.standardDeviation = moments.standardDeviation;
+        x.asymmetry = shape.skewness;
+        x.kurtosis = shape.kurtosis;
+        x.median = moments.median;
+        x.min = moments.min;
+        x.max = moments.max;
         x.harmonicAverage = n / reciprocalSum[k];
-        fp::check();
+        section.check();
         x.geometricAverage = fp::power(product[k], 1.0 / n);
         x.quadraticAverage = std::sqrt(squares[k] / n);
-        fp::check();
-
-        const double* s = columns[k];
         if (n % 2 == 1) {
-            x.median = s[n / 2];
             x.firstQuartile = s[n / 4];
             x.thirdQuartile = s[(3 * n) / 4];
         } else {
-            x.median = (s[n / 2 - 1] + s[n / 2]) / 2;
             x.firstQuartile = n / 4 - 1 < 0 ? x.average : (s[n / 4 - 1] + s[n / 4]) / 2;
             x.thirdQuartile = (s[(3 * n) / 4 - 1] + s[(3 * n) / 4]) / 2;
         }
         x.iqr = x.thirdQuartile - x.firstQuartile;
-        fp::check();
+        section.check();
     }
 
-    std::vector<double> deviations(m, 0.0), absolute(m, 0.0);
+    std::vector<double> absolute(m, 0.0);
     for (int r = 0; r < n; ++r) {
-        for (std::size_t k = 0; k < m; ++k) {
-            const double d = columns[k][r] - out[k].average;
-            deviations[k] += d * d;
-            absolute[k] += std::fabs(d);
-        }
-        fp::check();
+        for (std::size_t k = 0; k < m; ++k) absolute[k] += std::fabs(columns[k][r] - out[k].average);
     }
-    for (std::size_t k = 0; k < m; ++k) {
-        DescriptiveMeasures& x = out[k];
-        if (n - 1 > 0) {
-            x.variance = deviations[k] / (n - 1);
-            x.standardDeviation = std::sqrt(x.variance);
-        } else {
-            x.variance = std::numeric_limits<double>::quiet_NaN();
-            x.standardDeviation = std::numeric_limits<double>::quiet_NaN();
-        }
-        x.rootMeanSimple = absolute[k] / n;
-        fp::check();
-    }
-
-    std::vector<double> cubes(m, 0.0), fourths(m, 0.0);
-    for (int r = 0; r < n; ++r) {
-        for (std::size_t k = 0; k < m; ++k) {
-            const double z = (columns[k][r] - out[k].average) / out[k].standardDeviation;
-            const double z2 = z * z;
-            cubes[k] += z2 * z;
-            fourths[k] += z2 * z2;
-        }
-        fp::check();
-    }
-    for (std::size_t k = 0; k < m; ++k) {
-        out[k].asymmetry = cubes[k] / n;
-        out[k].kurtosis = fourths[k] / n - 3;
-    }
-    fp::check();
+    for (std::size_t k = 0; k < m; ++k) out[k].rootMeanSimple = absolute[k] / n;
+    section.check();
     return out;
 }
 
@@ -125,7 +92,7 @@ TVelmoraDescrittiva::TVelmoraDescrittiva(TMenuGEN& menu_)
 
 void TVelmoraDescrittiva::Analisi_IMGClick()
 {
-    Ferma = false;
+    beginRun();
     const std::vector<int> columns = selectedColumns();
     if (columns.empty()) return;
     const int digits = digitCount();
@@ -133,10 +100,8 @@ void TVelmoraDescrittiva::Analisi_IMGClick()
     const int m = static_cast<int>(columns.size());
 
     if (!fillAndSortValori(columns, digits)) return;
-    const ValoriArray& valori = menu.Valori;
-
     std::vector<const double*> sorted;
-    for (int k = 0; k < m; ++k) sorted.push_back(valori.column(k));
+    for (int k = 0; k < m; ++k) sorted.push_back(menu.Valori.column(k));
     const std::vector<DescriptiveMeasures> measures = describeSorted(sorted, n);
 
     StringGrid table;
@@ -145,39 +110,32 @@ void TVelmoraDescrittiva::Analisi_IMGClick()
         const DescriptiveMeasures& x = measures[k];
         table.setHeader(k, menu.Tabella_TXT.header(columns[k]));
         table.setWidth(k, 160);
-        const std::pair<const char*, std::string> rows[] = {
-            {"Average", formatValue(x.average, digits)},
-            {"Variance", formatValue(x.variance, digits)},
-            {"Sta.Dev.", formatValue(x.standardDeviation, digits)},
-            {"Count", IntToStr(x.count)},
-            {"Asymmetry", formatValue(x.asymmetry, digits)},
-            {"Kurtosis", formatValue(x.kurtosis, digits)},
-            {"Median", formatValue(x.median, digits)},
-            {"Harmonic Average", formatValue(x.harmonicAverage, digits)},
-            {"Geometric Average", formatValue(x.geometricAverage, digits)},
-            {"Quadratic Average", formatValue(x.quadraticAverage, digits)},
-            {"Root Mean Simple", formatValue(x.rootMeanSimple, digits)},
-            {"Min", formatValue(x.min, digits)},
-            {"Max", formatValue(x.max, digits)},
-            {"Quartile 0/4", formatValue(x.min, digits)},
-            {"Quartile 1/4", formatValue(x.firstQuartile, digits)},
-            {"Quartile 2/4", formatValue(x.median, digits)},
-            {"Quartile 3/4", formatValue(x.thirdQuartile, digits)},
-            {"Quartile 4/4", formatValue(x.max, digits)},
-            {"IQR interquartile range", formatValue(x.iqr, digits)},
-            {"Mode", formatValue(x.mode, digits)},
-            {"Max frequency", IntToStr(x.maxFrequency)},
-        };
-        int row = 0;
-        for (const auto& [label, value] : rows) {
-            table.setCell(k, row++, label);
-            table.setCell(k, row++, value);
-        }
+        writeLabelsAbove(table, k, 0,
+                         {
+                             {"Average", formatValue(x.average, digits)},
+                             {"Variance", formatValue(x.variance, digits)},
+                             {"Sta.Dev.", formatValue(x.standardDeviation, digits)},
+                             {"Count", IntToStr(x.count)},
+                             {"Asymmetry", formatValue(x.asymmetry, digits)},
+                             {"Kurtosis", formatValue(x.kurtosis, digits)},
+                             {"Median", formatValue(x.median, digits)},
+                             {"Harmonic Average", formatValue(x.harmonicAverage, digits)},
+                             {"Geometric Average", formatValue(x.geometricAverage, digits)},
+                             {"Quadratic Average", formatValue(x.quadraticAverage, digits)},
+                             {"Root Mean Simple", formatValue(x.rootMeanSimple, digits)},
+                             {"Min", formatValue(x.min, digits)},
+                             {"Max", formatValue(x.max, digits)},
+                             {"Quartile 0/4", formatValue(x.min, digits)},
+                             {"Quartile 1/4", formatValue(x.firstQuartile, digits)},
+                             {"Quartile 2/4", formatValue(x.median, digits)},
+                             {"Quartile 3/4", formatValue(x.thirdQuartile, digits)},
+                             {"Quartile 4/4", formatValue(x.max, digits)},
+                             {"IQR interquartile range", formatValue(x.iqr, digits)},
+                             {"Mode", formatValue(x.mode, digits)},
+                             {"Max frequency", IntToStr(x.maxFrequency)},
+                         });
     }
-    fp::check();
-    Tabella_TXT.swap(table);
-    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
-    playCompletion();
+    showResults(std::move(table));
 }
 
 }  // namespace velmora

@@ -16,8 +16,8 @@ struct DescriptiveMeasures {
 };
 
 // The measures of columns of ascending values, each columns[k][0..n-1]
-// (n >= 1). The passes run over the rows with every column inside, so a
-// floating-point fault raises the failure that row meets first.
+// (n >= 1). The sums of the first pass run over the rows with every column
+// inside, so a fault there raises the failure that row meets first.
 std::vector<DescriptiveMeasures> describeSorted(const std::vector<const double*>& columns, int n);
 
 class TVelmoraDescrittiva : public AnalysisWindow {

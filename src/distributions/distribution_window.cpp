@@ -1,47 +1,12 @@
 #include "distributions/distribution_window.h"
 
-#include <cmath>
-#include <limits>
 
 #include "controls/failures.h"
 #include "controls/fpcheck.h"
+#include "stats/moments.h"
 #include "table/numbers.h"
 
 namespace velmora {
-
-void describeSortedColumn(const double* sorted, int n, DistributionParameters& into)
-{
-    // The mean of no values is 0/0.
-    if (n <= 0) throw MathError(msg::invalidOperation);
-    double sum = 0.0;
-    double min = 1e12;
-    double max = -1e12;
-    for (int r = 0; r < n; ++r) {
-        const double v = sorted[r];
-        sum += v;
-        if (v < min) min = v;
-        if (v > max) max = v;
-    }
-    const double mean = sum / n;
-    const double median = n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-    double variance = std::numeric_limits<double>::quiet_NaN();
-    double deviation = std::numeric_limits<double>::quiet_NaN();
-    if (n >= 2) {
-        double squares = 0.0;
-        for (int r = 0; r < n; ++r) {
-            const double d = sorted[r] - mean;
-            squares += d * d;
-        }
-        variance = squares / (n - 1);
-        deviation = std::sqrt(variance);
-    }
-    into.Medie.push_back(mean);
-    into.Varianze.push_back(variance);
-    into.DeviazioniStandard.push_back(deviation);
-    into.Min.push_back(min);
-    into.Max.push_back(max);
-    into.Mediana.push_back(median);
-}
 
 DistributionWindow::DistributionWindow(TMenuGEN& menu_, std::string className, std::string title,
                                        std::string chartTitle, int functionLineWidth)
@@ -89,7 +54,7 @@ void DistributionWindow::declareDrawingControls()
 
 std::optional<DistributionWindow::Sample> DistributionWindow::readAndDescribe()
 {
-    Ferma = false;
+    beginRun();
     Colonna_LST.clear();
     Sample sample;
     sample.columns = selectedColumns();
@@ -104,11 +69,20 @@ std::optional<DistributionWindow::Sample> DistributionWindow::readAndDescribe()
     const int m = static_cast<int>(sample.columns.size());
     sample.rows = n;
     if (!fillAndSortValori(sample.columns, sample.digits)) return std::nullopt;
-    const ValoriArray& valori = menu.Valori;
-
-    fp::clear();
-    for (int k = 0; k < m; ++k) describeSortedColumn(valori.column(k), n, sample.parameters);
-    fp::check();
+    // The mean of no values is 0/0.
+    if (n <= 0) throw MathError(msg::invalidOperation);
+    fp::Section section;
+    DistributionParameters& p = sample.parameters;
+    for (int k = 0; k < m; ++k) {
+        const stats::Moments x = stats::momentsOfSorted(menu.Valori.column(k), n);
+        p.Medie.push_back(x.mean);
+        p.Varianze.push_back(x.variance);
+        p.DeviazioniStandard.push_back(x.standardDeviation);
+        p.Min.push_back(x.min);
+        p.Max.push_back(x.max);
+        p.Mediana.push_back(x.median);
+    }
+    section.check();
     return sample;
 }
 
@@ -121,7 +95,7 @@ StringGrid DistributionWindow::commonResultTable(const Sample& sample, int rows)
     for (int k = 0; k < m; ++k) {
         table.setHeader(k, menu.Tabella_TXT.header(sample.columns[k]));
         table.setWidth(k, 160);
-        const std::pair<const char*, std::string> cells[] = {
+        const std::vector<LabelledValue> cells{
             {"Average", formatValue(p.Medie[k], sample.digits)},
             {"Variance", formatValue(p.Varianze[k], sample.digits)},
             {"Sta.Dev.", formatValue(p.DeviazioniStandard[k], sample.digits)},
@@ -130,17 +104,14 @@ StringGrid DistributionWindow::commonResultTable(const Sample& sample, int rows)
             {"Median", formatValue(p.Mediana[k], sample.digits)},
             {"Count", IntToStr(sample.rows)},
         };
-        int row = 0;
-        for (const auto& [label, value] : cells) {
-            table.setCell(k, row++, label);
-            table.setCell(k, row++, value);
-        }
+        writeLabelsAbove(table, k, 0, cells);
     }
     return table;
 }
 
-void DistributionWindow::keepResults(Sample&& sample, StringGrid& table)
+void DistributionWindow::keepResults(Sample&& sample, StringGrid&& table)
 {
+    showResults(std::move(table));
     Medie = std::move(sample.parameters.Medie);
     Varianze = std::move(sample.parameters.Varianze);
     DeviazioniStandard = std::move(sample.parameters.DeviazioniStandard);
@@ -148,9 +119,6 @@ void DistributionWindow::keepResults(Sample&& sample, StringGrid& table)
     Max = std::move(sample.parameters.Max);
     Mediana = std::move(sample.parameters.Mediana);
     valoriCalcolati_ = menu.Valori;
-    Tabella_TXT.swap(table);
-    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
-    playCompletion();
 }
 
 std::optional<int> DistributionWindow::drawnColumn()
@@ -175,12 +143,7 @@ void DistributionWindow::startDrawing(const std::string& titlePrefix)
     Grafico.title = titlePrefix + Colonna_LST.selectedText();
     Grafico.leftAxis.title = drawsDensity() ? Disegna_DensitaProbabilita_CHK.caption
                                             : Disegna_FunzioneRipartizione_CHK.caption;
-    functionSeries().clear();
-    baseValuesSeries().clear();
-    for (ChartAxis* axis : {&Grafico.bottomAxis, &Grafico.leftAxis}) {
-        axis->automaticMinimum = true;
-        axis->automaticMaximum = true;
-    }
+    Grafico.resetForDrawing();
 }
 
 void DistributionWindow::addOccurrencePoints(const OccurrenceScan& scan, double scale)

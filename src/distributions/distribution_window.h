@@ -13,15 +13,11 @@
 namespace velmora {
 
 // Mean, variance, standard deviation, minimum, maximum and median of the
-// columns of one Calcola, one entry per chosen column.
+// columns of one Calcola, one entry per chosen column. Variance and
+// deviation are not-a-number for a single value.
 struct DistributionParameters {
     std::vector<double> Medie, Varianze, DeviazioniStandard, Min, Max, Mediana;
 };
-
-// The parameters of one column of ascending values sorted[0..n-1] (n >= 1),
-// appended to `into`. Variance and standard deviation are not-a-number for
-// a single value.
-void describeSortedColumn(const double* sorted, int n, DistributionParameters& into);
 
 class DistributionWindow : public AnalysisWindow {
 public:
@@ -68,9 +64,9 @@ protected:
     // A result table of `rows` rows: the chosen headers and rows 0 to 13
     // (Average to Count), shown rounded when the option is on.
     StringGrid commonResultTable(const Sample& sample, int rows) const;
-    // The end of a successful Calcola: the table, the parameters and the
-    // sorted columns become the window's, then the completion signal.
-    void keepResults(Sample&& sample, StringGrid& table);
+    // The end of a successful Calcola: the table is shown (see showResults),
+    // then the parameters and the sorted columns become the window's.
+    void keepResults(Sample&& sample, StringGrid&& table);
 
     // The result column whose header is the entry picked in Colonna_LST,
     // the first one that matches. Without results, or when the pick names
@@ -85,7 +81,7 @@ protected:
     ChartSeries& functionSeries() { return Grafico.series[0]; }
     ChartSeries& baseValuesSeries() { return Grafico.series[1]; }
     // Title with the drawn column's name, the left axis titled after the
-    // chosen function, both series emptied, every axis automatic.
+    // chosen function, the chart reset for drawing.
     void startDrawing(const std::string& titlePrefix);
     // The occurrence points, when "Include base values" is checked: the
     // count times `scale` for the density, the running share of the total

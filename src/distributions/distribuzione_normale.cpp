@@ -4,21 +4,16 @@
 
 #include "controls/failures.h"
 #include "controls/fpcheck.h"
+#include "stats/moments.h"
 #include "table/numbers.h"
 
 namespace velmora {
-
-double normalDensity(double x, double mean, double variance)
-{
-    const double d = x - mean;
-    return std::exp(-(d * d) / (2 * variance)) / std::sqrt(variance * 6.28318530717958);
-}
 
 std::vector<NormalCurveRow> normalCurve(double mean, double variance, double standardDeviation)
 {
     // A quiet not-a-number raises no flag on its way through.
     if (std::isnan(variance) || std::isnan(standardDeviation)) throw MathError(msg::invalidOperation);
-    fp::clear();
+    fp::Section section;
     std::vector<NormalCurveRow> rows;
     rows.reserve(81);
     double sum = 0.0;
@@ -34,7 +29,7 @@ std::vector<NormalCurveRow> normalCurve(double mean, double variance, double sta
         if (r.F > largest) largest = r.F;
     }
     for (NormalCurveRow& r : rows) r.F = largest == 0.0 ? 0.0 : r.F / largest;
-    fp::check();
+    section.check();
     return rows;
 }
 
@@ -51,13 +46,13 @@ NearestGroup nearestGroup(const OccurrenceScan& scan, double target)
 double normalOccurrenceScale(const OccurrenceScan& scan, double mean, double variance, double standardDeviation,
                              const std::function<double()>& proportionFactor)
 {
-    fp::clear();
+    fp::Section section;
     const double atMean = normalDensity(mean, mean, variance);
     const double atPlus = normalDensity(mean + standardDeviation, mean, variance);
     const double atMinus = normalDensity(mean - standardDeviation, mean, variance);
     const NearestGroup plus = nearestGroup(scan, mean + standardDeviation);
     const NearestGroup minus = nearestGroup(scan, mean - standardDeviation);
-    fp::check();
+    section.check();
 
     double peak = atMean;
     double denominator = scan.largestCount;
@@ -76,7 +71,7 @@ double normalOccurrenceScale(const OccurrenceScan& scan, double mean, double var
         }
     }
     const double scale = denominator > 0 ? peak / denominator : 0.0;
-    fp::check();
+    section.check();
     return scale;
 }
 
@@ -114,57 +109,39 @@ void TDistribuzioneNormale::Analisi_IMGClick()
 {
     std::optional<Sample> sample = readAndDescribe();
     if (!sample) return;
-    const int n = sample->rows;
     const int m = static_cast<int>(sample->columns.size());
     const DistributionParameters& p = sample->parameters;
 
-    std::vector<double> skewness(m), kurtosis(m);
-    fp::clear();
+    std::vector<double> skewness, kurtosis;
     for (int k = 0; k < m; ++k) {
-        const double* values = menu.Valori.column(k);
-        double cubes = 0.0, fourths = 0.0;
-        for (int r = 0; r < n; ++r) {
-            const double z = (values[r] - p.Medie[k]) / p.DeviazioniStandard[k];
-            const double z2 = z * z;
-            cubes += z2 * z;
-            fourths += z2 * z2;
-        }
-        skewness[k] = cubes / n;
-        kurtosis[k] = fourths / n - 3;
+        const stats::Shape shape = stats::shapeOf(menu.Valori.column(k), sample->rows, p.Medie[k], p.DeviazioniStandard[k]);
+        skewness.push_back(shape.skewness);
+        kurtosis.push_back(shape.kurtosis);
     }
-    fp::check();
 
     StringGrid table = commonResultTable(*sample, 22);
     for (int k = 0; k < m; ++k) {
-        table.setCell(k, 14, "Asymmetry");
-        table.setCell(k, 15, formatValue(skewness[k], sample->digits));
-        table.setCell(k, 16, "Kurtosis");
-        table.setCell(k, 17, formatValue(kurtosis[k], sample->digits));
-        table.setCell(k, 18, "- VERIFICA -");
-        table.setCell(k, 19, medianVerdict(p.Medie[k], p.Mediana[k]));
-        table.setCell(k, 20, skewnessVerdict(skewness[k]));
-        table.setCell(k, 21, kurtosisVerdict(kurtosis[k]));
+        const int row = writeLabelsAbove(table, k, 14,
+                                         {{"Asymmetry", formatValue(skewness[k], sample->digits)},
+                                          {"Kurtosis", formatValue(kurtosis[k], sample->digits)}});
+        table.setCell(k, row, "- VERIFICA -");
+        table.setCell(k, row + 1, medianVerdict(p.Medie[k], p.Mediana[k]));
+        table.setCell(k, row + 2, skewnessVerdict(skewness[k]));
+        table.setCell(k, row + 3, kurtosisVerdict(kurtosis[k]));
     }
-    fp::check();
+    keepResults(std::move(*sample), std::move(table));
     Asimmetria = std::move(skewness);
     Curtosi = std::move(kurtosis);
-    keepResults(std::move(*sample), table);
-}
-
-void TDistribuzioneNormale::normaliseFactorText()
-{
-    if (menu.DecimalSeparator == ',') FattoreProporzione_TXT.text = CambiaCarattere(FattoreProporzione_TXT.text, ".", ",");
-    else FattoreProporzione_TXT.text = CambiaCarattere(FattoreProporzione_TXT.text, ",", ".");
 }
 
 TDistribuzioneNormale::Drawing TDistribuzioneNormale::drawing(int k)
 {
-    normaliseFactorText();
+    normaliseDecimalText(FattoreProporzione_TXT);
     Drawing d;
     d.curve = normalCurve(Medie[k], Varianze[k], DeviazioniStandard[k]);
     d.scan = scanDrawnColumn(k);
     d.scale = normalOccurrenceScale(d.scan, Medie[k], Varianze[k], DeviazioniStandard[k],
-                                    [this] { return StrToFloat(FattoreProporzione_TXT.text, menu.DecimalSeparator); });
+                                    [this] { return readNumberBox(FattoreProporzione_TXT); });
     return d;
 }
 
@@ -177,7 +154,6 @@ void TDistribuzioneNormale::DisegnaDati_IMGClick()
     startDrawing("Normal (Gaussian) distribution - ");
     for (const NormalCurveRow& row : d.curve) functionSeries().addXY(row.x, drawsDensity() ? row.f : row.F);
     addOccurrencePoints(d.scan, d.scale);
-    Grafico.changed();
 }
 
 void TDistribuzioneNormale::Esporta_Distribuzione_IMGClick()

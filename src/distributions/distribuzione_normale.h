@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "distributions/distribution_window.h"
+#include "stats/densities.h"
 
 namespace velmora {
 
-// exp(-(x - mean)^2 / (2 variance)) / sqrt(variance * 2 pi).
-double normalDensity(double x, double mean, double variance);
+using stats::normalDensity;
 
 struct NormalCurveRow {
     double z, x, f, F;
@@ -66,7 +66,6 @@ private:
     // The curve and the scaled occurrences of result column k; fails before
     // anything is drawn or written.
     Drawing drawing(int k);
-    void normaliseFactorText();
 };
 
 }  // namespace velmora

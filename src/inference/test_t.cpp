@@ -2,36 +2,22 @@
 
 #include <cmath>
 
+#include "controls/failures.h"
 #include "controls/fpcheck.h"
 #include "inference/student_t_table.h"
+#include "stats/moments.h"
 #include "table/numbers.h"
 
 namespace velmora {
 
 TTestFigures describeTTestColumn(const double* values, int n)
 {
-    TTestFigures f;
-    f.min = 1e12;
-    f.max = -1e12;
-    double sum = 0;
-    fp::clear();
-    for (int r = 0; r < n; ++r) {
-        const double x = values[r];
-        if (f.min > x) f.min = x;
-        if (x > f.max) f.max = x;
-        sum += x;
-    }
-    f.average = sum / n;
-    fp::check();
-    double squares = 0;
-    for (int r = 0; r < n; ++r) {
-        const double d = values[r] - f.average;
-        squares += d * d;
-    }
-    f.variance = squares / (n - 1);
-    f.standardDeviation = std::sqrt(f.variance);
-    fp::check();
-    return f;
+    // One value has no spread: its variance is 0 / 0.
+    if (n < 2) throw MathError(msg::invalidOperation);
+    fp::Section section;
+    const stats::Moments m = stats::momentsOfSorted(values, n);
+    section.check();
+    return {m.mean, m.variance, m.standardDeviation, m.min, m.max};
 }
 
 PooledT pooledT(const TTestFigures& first, const TTestFigures& second, int n)
@@ -40,11 +26,11 @@ PooledT pooledT(const TTestFigures& first, const TTestFigures& second, int n)
     const double n1 = n, n2 = n;
     PooledT p;
     p.degreesOfFreedom = 2 * n - 2;
-    fp::clear();
+    fp::Section section;
     p.s = std::sqrt(((n1 - 1) * first.variance + (n2 - 1) * second.variance) / (n1 + n2 - 2) *
                     ((n1 + n2) / (n1 * n2)));
     p.T = (first.average - second.average) / p.s;
-    fp::check();
+    section.check();
     return p;
 }
 
@@ -62,6 +48,7 @@ TTestT::TTestT(TMenuGEN& menu_)
 
 void TTestT::Analisi_IMGClick()
 {
+    beginRun();
     const std::vector<int> columns = checkedColumns();
     if (columns.size() < 2) {
         platform.showMessage("Devi selezionare almeno due colonne da confrontare");
@@ -97,37 +84,28 @@ void TTestT::Analisi_IMGClick()
     table.setWidth(1, 300);
     for (int k = 0; k < 2; ++k) {
         table.setHeader(k, menu.Tabella_TXT.header(columns[k]));
-        const std::pair<const char*, std::string> rows[] = {
-            {"Average", formatValue(Medie[k], digits)},
-            {"Variance", formatValue(Varianze[k], digits)},
-            {"Sta.Dev.", formatValue(DeviazioniStandard[k], digits)},
-            {"Min", formatValue(Min[k], digits)},
-            {"Max", formatValue(Max[k], digits)},
-            {"Count", IntToStr(n)},
-        };
-        int row = 0;
-        for (const auto& [label, value] : rows) {
-            table.setCell(k, row++, label);
-            table.setCell(k, row++, value);
-        }
+        writeLabelsAbove(table, k, 0,
+                         {
+                             {"Average", formatValue(Medie[k], digits)},
+                             {"Variance", formatValue(Varianze[k], digits)},
+                             {"Sta.Dev.", formatValue(DeviazioniStandard[k], digits)},
+                             {"Min", formatValue(Min[k], digits)},
+                             {"Max", formatValue(Max[k], digits)},
+                             {"Count", IntToStr(n)},
+                         });
     }
-    // Row 12 stays empty.
-    table.setCell(0, 13, "T");
-    table.setCell(1, 13, formatValue(t.T, digits));
-    table.setCell(0, 14, "Degr.Freedom");
-    table.setCell(1, 14, IntToStr(t.degreesOfFreedom));
-    // A literal comma between the bounds, whatever the decimal separator.
-    table.setCell(0, 15, "Limiti");
-    table.setCell(1, 15, "[-" + FloatToStr(L) + "," + FloatToStr(L) + "]");
-    table.setCell(0, 16, alike ? "-L<T<+L" : "T<>L");
-    table.setCell(1, 16, alike ? "i gruppi sono simili" : "i gruppi NON sono simili");
-    table.setCell(0, 17, "Controllare");
-    table.setCell(1, 17, "=DISTRIB.T.2T(" + FloatToStr(t.T) + ";" + IntToStr(t.degreesOfFreedom) +
-                             ")<=0,05 : Differenza significativa fra le medie");
-    fp::check();
-    Tabella_TXT.swap(table);
-    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
-    playCompletion();
+    // Row 12 stays empty. A literal comma between the bounds, whatever the
+    // decimal separator.
+    writeLabelsBeside(table, 0, 13,
+                      {
+                          {"T", formatValue(t.T, digits)},
+                          {"Degr.Freedom", IntToStr(t.degreesOfFreedom)},
+                          {"Limiti", "[-" + FloatToStr(L) + "," + FloatToStr(L) + "]"},
+                          {alike ? "-L<T<+L" : "T<>L", alike ? "i gruppi sono simili" : "i gruppi NON sono simili"},
+                          {"Controllare", "=DISTRIB.T.2T(" + FloatToStr(t.T) + ";" + IntToStr(t.degreesOfFreedom) +
+                                              ")<=0,05 : Differenza significativa fra le medie"},
+                      });
+    showResults(std::move(table));
 }
 
 }  // namespace velmora

@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+#include "stats/correlogram.h"
+#include "stats/densities.h"
 #include "ui/formula_painter.h"
 #include "ui/pictures.h"
 
@@ -133,19 +135,14 @@ std::vector<std::pair<const char*, Node>> formulas()
 
 constexpr double pi = 3.14159265358979323846;
 
-double normalPdf(double v, double mu, double sigma)
-{
-    const double z = (v - mu) / sigma;
-    return std::exp(-z * z / 2) / (sigma * std::sqrt(2 * pi));
-}
+double normalPdf(double v, double mu, double sigma) { return stats::normalDensity(v, mu, sigma * sigma); }
 double normalCdf(double v, double mu, double sigma) { return 0.5 * (1 + std::erf((v - mu) / (sigma * std::sqrt(2.0)))); }
-double rayleighPdf(double v, double s) { return v < 0 ? 0 : v / (s * s) * std::exp(-v * v / (2 * s * s)); }
-double rayleighCdf(double v, double s) { return v < 0 ? 0 : 1 - std::exp(-v * v / (2 * s * s)); }
-double weibullPdf(double v, double k, double l)
-{
-    return v <= 0 ? 0 : k / l * std::pow(v / l, k - 1) * std::exp(-std::pow(v / l, k));
-}
-double weibullCdf(double v, double k, double l) { return v <= 0 ? 0 : 1 - std::exp(-std::pow(v / l, k)); }
+// The pictures show the functions for x >= 0 only, where they are defined
+// for every shape (a Weibull shape below 1 has no value at 0).
+double rayleighPdf(double v, double s) { return v < 0 ? 0 : stats::rayleighDensity(v, s * s); }
+double rayleighCdf(double v, double s) { return v < 0 ? 0 : stats::rayleighCumulative(v, s * s); }
+double weibullPdf(double v, double k, double l) { return v <= 0 ? 0 : stats::weibullDensity(v, k, l); }
+double weibullCdf(double v, double k, double l) { return v <= 0 ? 0 : stats::weibullCumulative(v, k, l); }
 
 double logBeta(double a, double b) { return std::lgamma(a) + std::lgamma(b) - std::lgamma(a + b); }
 
@@ -256,17 +253,14 @@ double polynomial(const std::vector<double>& coef, double v)
 // The correlogram as the program computes it: the sums run over t from k.
 std::vector<double> correlogram(const std::vector<double>& y, int lags)
 {
+    const int n = static_cast<int>(y.size());
     double mean = 0;
     for (double v : y) mean += v;
-    mean /= static_cast<double>(y.size());
+    mean /= n;
     std::vector<double> r;
     for (int k = 1; k <= lags; ++k) {
-        double num = 0, den = 0;
-        for (std::size_t t = k; t < y.size(); ++t) {
-            num += (y[t] - mean) * (y[t - k] - mean);
-            den += (y[t] - mean) * (y[t] - mean);
-        }
-        r.push_back(den != 0 ? num / den : 0);
+        const stats::CorrelogramSums s = stats::correlogramSums(y.data(), n, mean, k);
+        r.push_back(s.denominator != 0 ? s.numerator / s.denominator : 0);
     }
     return r;
 }

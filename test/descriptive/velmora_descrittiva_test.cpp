@@ -4,53 +4,22 @@
 
 #include "app/application.h"
 #include "controls/failures.h"
-#include "fake_platform.h"
-#include "test_tables.h"
+#include "window_fixture.h"
 
 namespace velmora {
 namespace {
 
 using testing::FakePlatform;
 
-struct Descriptive : ::testing::Test {
-    FakePlatform platform;
-    Application app{platform};
-    TMenuGEN& menu = app.menu();
-    TVelmoraDescrittiva& window = *static_cast<TVelmoraDescrittiva*>(app.window("TVelmoraDescrittiva"));
+using testing::column;
 
-    // Opens the window as "Analizza" does and ticks the named columns.
-    void open(const std::vector<std::vector<std::string>>& table, const std::vector<int>& ticked)
-    {
-        testing::setTable(menu.Tabella_TXT, table);
-        menu.TipoAnalisi_LST.selectText("Descriptive statistics");
-        menu.Analisi_IMGClick();
-        for (int i : ticked) window.ListaColonneItemClick(i);
-    }
-    // Label and value pairs of result column k.
-    std::map<std::string, std::string> results(int k = 0) const
-    {
-        std::map<std::string, std::string> out;
-        for (int r = 0; r + 1 < window.Tabella_TXT.rowCount(); r += 2)
-            out[std::string(window.Tabella_TXT.cell(k, r))] = std::string(window.Tabella_TXT.cell(k, r + 1));
-        return out;
-    }
+struct Descriptive : testing::WindowFixture<TVelmoraDescrittiva> {
+    std::map<std::string, std::string> results(int k = 0) const { return labelsAbove(k); }
     std::string failure()
     {
-        try {
-            window.Analisi_IMGClick();
-        } catch (const Error& e) {
-            return e.what();
-        }
-        return {};
+        return testing::failureOf([&] { window.Analisi_IMGClick(); });
     }
 };
-
-std::vector<std::vector<std::string>> column(const std::vector<std::string>& values, const std::string& header = "A")
-{
-    std::vector<std::vector<std::string>> t{{header}};
-    for (const auto& v : values) t.push_back({v});
-    return t;
-}
 
 TEST_F(Descriptive, OneTwoThreeGivesEveryMeasure)
 {

@@ -8,22 +8,16 @@
 #include "app/application.h"
 #include "controls/failures.h"
 #include "descriptive/velmora_descrittiva.h"
-#include "fake_platform.h"
 #include "table/numbers.h"
-#include "test_tables.h"
+#include "window_fixture.h"
 
 namespace velmora {
 namespace {
 
 using testing::FakePlatform;
-using Table = std::vector<std::vector<std::string>>;
+using testing::Table;
 
-Table column(const std::vector<std::string>& values, const std::string& header = "A")
-{
-    Table t{{header}};
-    for (const auto& v : values) t.push_back({v});
-    return t;
-}
+using testing::column;
 
 std::vector<std::string> texts(const std::vector<double>& values)
 {
@@ -42,21 +36,7 @@ std::vector<std::string> split(const std::string& text, const std::string& by)
     return out;
 }
 
-struct Normal : ::testing::Test {
-    FakePlatform platform;
-    Application app{platform};
-    TMenuGEN& menu = app.menu();
-    TDistribuzioneNormale& window = *static_cast<TDistribuzioneNormale*>(app.window("TDistribuzioneNormale"));
-    testing::TempDir dir;
-
-    // Opens the window as "Analizza" does and ticks the given columns.
-    void open(const Table& table, const std::vector<int>& ticked)
-    {
-        testing::setTable(menu.Tabella_TXT, table);
-        menu.TipoAnalisi_LST.selectText("Normal Distribution");
-        menu.Analisi_IMGClick();
-        for (int i : ticked) window.ListaColonneItemClick(i);
-    }
+struct Normal : testing::WindowFixture<TDistribuzioneNormale> {
     void calcola(const Table& table, const std::vector<int>& ticked = {0})
     {
         open(table, ticked);
@@ -66,12 +46,7 @@ struct Normal : ::testing::Test {
     template <class F>
     std::string failure(F&& f)
     {
-        try {
-            f();
-        } catch (const Error& e) {
-            return e.what();
-        }
-        return {};
+        return testing::failureOf(f);
     }
     std::vector<std::pair<double, double>> points(int series) const
     {
@@ -79,13 +54,7 @@ struct Normal : ::testing::Test {
         for (const ChartPoint& p : window.Grafico.series[series].points) out.emplace_back(p.x, p.y);
         return out;
     }
-    std::string exported()
-    {
-        const std::string path = dir.file("export" + std::to_string(platform.saveDialogs.size()) + ".txt");
-        platform.saveAnswers.push_back(path);
-        window.Esporta_Distribuzione_IMGClick();
-        return testing::readBytes(path);
-    }
+    std::string exported() { return exportedBytes(window.Esporta_Distribuzione_IMG); }
 };
 
 TEST_F(Normal, ControlsAndDefaults)

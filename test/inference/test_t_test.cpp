@@ -10,9 +10,8 @@
 
 #include "app/application.h"
 #include "controls/failures.h"
-#include "fake_platform.h"
 #include "inference/student_t_table.h"
-#include "test_tables.h"
+#include "window_fixture.h"
 
 namespace velmora {
 namespace {
@@ -37,18 +36,8 @@ Rows twoColumns(const std::vector<std::string>& a, const std::vector<std::string
     return rows;
 }
 
-struct TTestWindow : ::testing::Test {
-    FakePlatform platform;
-    TMenuGEN menu{platform};
-    TTestT window{menu};
-
-    // Loads the data table, refills the list and checks the given items.
-    void load(const Rows& rows, std::vector<int> checked = {0, 1})
-    {
-        testing::setTable(menu.Tabella_TXT, rows);
-        menu.RiempiListaColonne(window.ListaColonne);
-        for (int i : checked) window.ListaColonne.items[i].checked = true;
-    }
+struct TTestWindow : testing::WindowFixture<TTestT> {
+    void load(const Rows& rows, std::vector<int> checked = {0, 1}) { open(rows, checked); }
     void calcola() { ASSERT_TRUE(clickControl(window, window.Analisi_IMG)); }
     std::vector<std::string> result(int col) const { return columnTexts(window.Tabella_TXT, col); }
     std::string cell(int col, int row) const { return window.Tabella_TXT.cellText(col, row); }

@@ -8,9 +8,22 @@
 #include <string>
 #include <vector>
 
+#include "controls/failures.h"
 #include "controls/grid.h"
 
 namespace velmora::testing {
+
+// The message of the program's failure that `f` raises; empty when none.
+template <class F>
+std::string failureOf(F&& f)
+{
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return {};
+}
 
 // Fills a grid: the first row holds the headers.
 inline void setTable(StringGrid& grid, const std::vector<std::vector<std::string>>& rows)
