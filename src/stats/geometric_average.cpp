@@ -5,7 +5,7 @@
 
 #include "controls/fpcheck.h"
 
-namespace velmora {
+namespace velmora::stats {
 
 namespace {
 
@@ -70,4 +70,4 @@ double geometricAverage(const double* values, long long n)
     return product.average(n);
 }
 
-}  // namespace velmora
+}  // namespace velmora::stats

@@ -5,7 +5,7 @@
 // have stayed a normal double, the result is exactly the general real power
 // of that plain product.
 
-namespace velmora {
+namespace velmora::stats {
 
 class GeometricProduct {
 public:
@@ -26,4 +26,4 @@ private:
 // The geometric average of values[0..n-1] (n >= 1), multiplied in order.
 double geometricAverage(const double* values, long long n);
 
-}  // namespace velmora
+}  // namespace velmora::stats
