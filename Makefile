@@ -4,7 +4,8 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libqcustomplot-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev libgl-dev libfftw3-dev
+            libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev libgl-dev libfftw3-dev \
+            libmuparser-dev
 
 .PHONY: all deps configure build run test bench sanitize fuzz clean
 

@@ -1,22 +1,97 @@
-// Expression parser: evaluations per second of a compiled formula, and the
-// compile time of the costliest formulas of up to 1,000 characters.
+// Expression parser: evaluations per second of a compiled formula (over
+// blocks of rows as the formula windows run it, row by row, and muparser's
+// for comparison), and the compile time of the costliest formulas of up to
+// 1,000 characters.
 #include <benchmark/benchmark.h>
+
+#include <muParser.h>
 
 #include <functional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "parser/block_evaluator.h"
 #include "parser/parser.h"
 
 namespace {
 
 using velmora::TParser;
 
+constexpr const char* evalFormula = "2*X+SIN(Y)/(1+X^2)";
+constexpr int blockRows = 100;  // the formula windows' block between progress steps
+
+// The rows every evaluation benchmark walks through, repeatedly.
+struct EvalRows {
+    std::vector<double> x, y;
+    EvalRows()
+    {
+        for (int i = 0; i < 1000; ++i) {
+            x.push_back(0.25 + i * 1e-3);
+            y.push_back(0.5 - i * 1e-3);
+        }
+    }
+};
+const EvalRows evalRows;
+
 void BM_ParserEval(benchmark::State& state)
 {
     TParser p;
-    p.ParseExpression("2*X+SIN(Y)/(1+X^2)");
+    const double* x = p.SetVariable("X", 0);
+    const double* y = p.SetVariable("Y", 0);
+    p.ParseExpression(evalFormula);
+    velmora::BlockEvaluator block(p, {x, y}, blockRows);
+    std::vector<double> out(blockRows);
+    // Every value is checked against Value() once, outside the timing.
+    for (int first = 0; first < 1000; first += blockRows) {
+        const double* inputs[] = {evalRows.x.data() + first, evalRows.y.data() + first};
+        if (!block.run(inputs, blockRows, out.data())) throw std::runtime_error("fault in the benchmark's rows");
+        for (int i = 0; i < blockRows; ++i) {
+            p.X() = evalRows.x[first + i];
+            p.Y() = evalRows.y[first + i];
+            if (p.Value() != out[i]) throw std::runtime_error("block value differs from Value()");
+        }
+    }
+    int first = 0;
+    double sum = 0;
+    for (auto _ : state) {
+        const double* inputs[] = {evalRows.x.data() + first, evalRows.y.data() + first};
+        if (!block.run(inputs, blockRows, out.data())) state.SkipWithError("fault");
+        sum += out[blockRows - 1];
+        first = (first + blockRows) % 1000;
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations() * blockRows);
+}
+BENCHMARK(BM_ParserEval);
+
+// The same formula with muparser, one value per Eval as it is ordinarily used.
+void BM_ParserEvalMuparser(benchmark::State& state)
+{
+    mu::Parser p;
+    double x = 0, y = 0;
+    p.DefineVar("X", &x);
+    p.DefineVar("Y", &y);
+    p.SetExpr("2*X+sin(Y)/(1+X^2)");
+    int i = 0;
+    double sum = 0;
+    for (auto _ : state) {
+        x = evalRows.x[i];
+        y = evalRows.y[i];
+        sum += p.Eval();
+        i = (i + 1) % 1000;
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ParserEvalMuparser);
+
+// One value at a time through Value().
+void BM_ParserValue(benchmark::State& state)
+{
+    TParser p;
+    p.ParseExpression(evalFormula);
     double x = 0.25, y = 0.5, sum = 0;
     for (auto _ : state) {
         // The letter variables are bound by reference: writing the field is
@@ -30,14 +105,14 @@ void BM_ParserEval(benchmark::State& state)
     benchmark::DoNotOptimize(sum);
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ParserEval);
+BENCHMARK(BM_ParserValue);
 
 // The same, with the variables set by name for every evaluation, as the
 // column operations do row by row.
 void BM_ParserEvalSetVariable(benchmark::State& state)
 {
     TParser p;
-    p.ParseExpression("2*X+SIN(Y)/(1+X^2)");
+    p.ParseExpression(evalFormula);
     double x = 0.25, y = 0.5, sum = 0;
     for (auto _ : state) {
         p.SetVariable("X", x);

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "descriptive/andamenti.h"
+#include "descriptive/occorrenze.h"
 #include "descriptive/velmora_descrittiva.h"
 #include "distributions/distribuzione_normale.h"
 #include "inference/correlazione.h"
@@ -11,6 +13,8 @@
 #include "table/equazioni_grafiche.h"
 #include "table/informazioni.h"
 #include "table/rinomina_colonna.h"
+#include "transform/filtra_dati.h"
+#include "transform/operazioni.h"
 
 namespace velmora {
 
@@ -21,8 +25,12 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     menu_->showSplash();
     // The other windows, in the start-up order; each registers with the
     // main window so that "Analizza" and the buttons can show it.
+    create<TAndamenti>();
     create<TDistribuzioneNormale>();
     create<TInformazioni>();
+    create<TFiltraDati>();
+    create<TOccorrenze>();
+    create<TOperazioni>();
     create<TTestANOVA>();
     create<TTestT>();
     create<TEquazioni>();

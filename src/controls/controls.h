@@ -128,6 +128,7 @@ struct CheckList : Control {
     }
     std::vector<Item> items;
     int selected = -1;
+    bool checkMarks = true;  // false: a plain list whose click does something else
     std::function<void(int)> onItemClick;
 
     void clear()

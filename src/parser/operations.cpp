@@ -178,4 +178,36 @@ void Min(POperation op)
     *op->Dest = y > x ? x : y;
 }
 
+void Cotan(POperation op)
+{
+    const double x = *op->Arg1;
+    *op->Dest = std::cos(x) / std::sin(x);
+}
+
+void Log10(POperation op) { *op->Dest = std::log10(*op->Arg1); }
+void Log2(POperation op) { *op->Dest = std::log2(*op->Arg1); }
+
+void Sqr(POperation op)
+{
+    const double x = *op->Arg1;
+    *op->Dest = x * x;
+}
+
+void Trunc(POperation op) { *op->Dest = static_cast<double>(truncate64(*op->Arg1)); }
+void Ceil(POperation op) { *op->Dest = static_cast<double>(truncate64(std::ceil(*op->Arg1))); }
+void Floor(POperation op) { *op->Dest = static_cast<double>(truncate64(std::floor(*op->Arg1))); }
+
+void Random(POperation op)
+{
+    const double n = *op->Arg1;
+    // An empty interval has no value to draw.
+    if (!(n > 0.0)) throw MathError(msg::invalidOperation);
+    *op->Dest = uniform01() * n;
+}
+
+void Arg(POperation op) { *op->Dest = std::atan2(*op->Arg2, *op->Arg1); }
+void LogN(POperation op) { *op->Dest = std::log(*op->Arg2) / std::log(*op->Arg1); }
+void Power(POperation op) { *op->Dest = RealPower(*op->Arg1, *op->Arg2); }
+void IntPower(POperation op) { *op->Dest = IntegerPower(*op->Arg1, truncate64(*op->Arg2)); }
+
 }  // namespace velmora::ops

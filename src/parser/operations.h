@@ -36,4 +36,20 @@ void Rnd(POperation op);
 void Max(POperation op);
 void Min(POperation op);
 
+// The functions offered by the formula windows' list beyond the ones above.
+void Cotan(POperation op);     // cos x / sin x
+void Log10(POperation op);
+void Log2(POperation op);
+void Sqr(POperation op);       // x * x
+// Whole numbers: toward zero (TRUNC and INT), up, down; beyond the 64-bit
+// range, as in MOD and DIV, an invalid operation.
+void Trunc(POperation op);
+void Ceil(POperation op);
+void Floor(POperation op);
+void Random(POperation op);    // uniform in [0, n); n <= 0 is an invalid operation
+void Arg(POperation op);       // the angle of the point (x, y): atan2(y, x)
+void LogN(POperation op);      // LOGN(base, x) = ln x / ln base
+void Power(POperation op);     // the real power, as x^y
+void IntPower(POperation op);  // x to the power of trunc(n), as x^n with a whole n
+
 }  // namespace velmora::ops

@@ -4,9 +4,6 @@
 #include <cfenv>
 #include <iterator>
 #include <stdexcept>
-#if defined(__x86_64__) && defined(__SSE2__)
-#include <immintrin.h>
-#endif
 
 #include "controls/fpcheck.h"
 #include "parser/compiler.h"
@@ -16,18 +13,6 @@
 namespace velmora {
 
 namespace {
-
-constexpr int faultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
-
-// Whether division by zero, invalid operation or overflow is raised. On
-// x86-64 all double arithmetic runs in SSE, and reading its status register
-// costs a fraction of fetestexcept, which also stores the x87 status; the
-// evaluation reads it twice per value.
-#if defined(__x86_64__) && defined(__SSE2__)
-inline bool faultRaised() { return (_mm_getcsr() & 0x0DU) != 0; }  // IE, ZE, OE
-#else
-inline bool faultRaised() { return std::fetestexcept(faultFlags) != 0; }
-#endif
 
 bool inRanges(std::uint32_t cp, const unicode::CodeRange* ranges, std::size_t count)
 {
@@ -152,10 +137,10 @@ double TCustomParser::Value()
     } catch (const MathError&) {
         // An operation that throws at once may come after one that only
         // raised a flag; the earlier fault is the one to report.
-        if (faultRaised()) return ReplayForFault();
+        if (fp::raised()) return ReplayForFault();
         throw;
     }
-    if (faultRaised()) return ReplayForFault();
+    if (fp::raised()) return ReplayForFault();
     return *FLastOperation->Dest;
 }
 
@@ -306,6 +291,20 @@ TParser::TParser()
     AddFunctionOneParam("RND", ops::Rnd);
     AddFunctionTwoParam("MAX", ops::Max);
     AddFunctionTwoParam("MIN", ops::Min);
+    // The rest of the formula windows' list of pieces.
+    AddFunctionOneParam("COTAN", ops::Cotan);
+    AddFunctionOneParam("LOG10", ops::Log10);
+    AddFunctionOneParam("LOG2", ops::Log2);
+    AddFunctionOneParam("SQR", ops::Sqr);
+    AddFunctionOneParam("TRUNC", ops::Trunc);
+    AddFunctionOneParam("INT", ops::Trunc);
+    AddFunctionOneParam("CEIL", ops::Ceil);
+    AddFunctionOneParam("FLOOR", ops::Floor);
+    AddFunctionOneParam("RANDOM", ops::Random);
+    AddFunctionTwoParam("ARG", ops::Arg);
+    AddFunctionTwoParam("LOGN", ops::LogN);
+    AddFunctionTwoParam("POWER", ops::Power);
+    AddFunctionTwoParam("INTPOWER", ops::IntPower);
 }
 
 std::string TParser::RemoveBlanks(std::string_view text)

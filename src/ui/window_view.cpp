@@ -288,7 +288,7 @@ QWidget* WindowView::makeWidget(Control& control)
                 for (std::size_t i = 0; i < m.items.size(); ++i) {
                     auto* item = new QListWidgetItem;
                     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                    item->setCheckState(Qt::Unchecked);
+                    if (m.checkMarks) item->setCheckState(Qt::Unchecked);
                     list->addItem(item);
                 }
             }
@@ -297,7 +297,7 @@ QWidget* WindowView::makeWidget(Control& control)
                 const QString t = qs(m.items[i].text);
                 if (item->text() != t) item->setText(t);
                 const Qt::CheckState state = m.items[i].checked ? Qt::Checked : Qt::Unchecked;
-                if (item->checkState() != state) item->setCheckState(state);
+                if (m.checkMarks && item->checkState() != state) item->setCheckState(state);
             }
             list->setEnabled(m.enabled);
         });

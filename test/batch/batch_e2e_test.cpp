@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef VELMORA_BATCH_CHARTS
+#include <QImage>
+#endif
+
 #include "test_tables.h"
 
 namespace velmora::testing {
@@ -187,6 +191,61 @@ INSTANTIATE_TEST_SUITE_P(
              0, warning, "", {{"t.txt", "test_t.txt"}}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+const std::vector<std::string> operations{"--open", "@data/meteo.txt", "--analysis", "Operations"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, BatchRun,
+    ::testing::Values(
+        Case{"ColumnOperation",
+             with(operations, {"--set", "Operazione_TXT=[Temperatura]*2+SIN([Pressione])/(1+[Temperatura]^2)", "--click",
+                               "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt", "--answer", "@out/s.txt",
+                               "--click", "SalvaRisultati_IMG"}),
+             0, warning, "", {{"r.txt", "operazioni_formula.txt"}, {"s.txt", "operazioni_formula_riassunto.txt"}}},
+        // The formula built by clicks: a column, an operator, the same column
+        // a row before; the result copied into the data table by name.
+        Case{"ConditionOnThePreviousRowCopied",
+             with(operations, {"--set", "ListaColonne=Pressione", "--set", "Operatore_LST=>", "--click",
+                               "AggiungiOperatore_BTN", "--set", "RigaPrecedente_CHK=true", "--set",
+                               "ListaColonne=Pressione", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT",
+                               "@out/r.txt", "--answer", "@out/s.txt", "--click", "SalvaRisultati_IMG", "--set",
+                               "NomeColonna_TXT=Salita", "--click", "CopiaColonna_IMG", "--window", "TMenuGEN",
+                               "--save-grid", "Tabella_TXT", "@out/d.txt"}),
+             0, warning + "Copia effettuata\n", "",
+             {{"r.txt", "operazioni_salita.txt"}, {"s.txt", "operazioni_salita_riassunto.txt"},
+              {"d.txt", "operazioni_salita_copiata.txt"}}},
+        Case{"BadName",
+             with(operations, {"--set", "Operazione_TXT=[2x]+1", "--click", "Analisi_IMG"}), 1, warning, "2X\n", {}},
+        Case{"FilterThenUseTable",
+             {"--open", "@data/meteo.txt", "--click", "FiltraDati_IMG", "--set", "Operazione_TXT=15<[Temperatura]<25",
+              "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt", "--click", "SostituisciTabella_IMG",
+              "--window", "TMenuGEN", "--save-grid", "Tabella_TXT", "@out/d.txt"},
+             0, warning + "Tabella sostituita\n", "",
+             {{"r.txt", "filtro_temperatura.txt"}, {"d.txt", "filtro_temperatura.txt"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+const std::vector<std::string> openOccurrences{"--open", "@data/occorrenze.txt", "--analysis", "Occurrences"};
+
+// Expected tables from expected/occorrenze_reference.py.
+INSTANTIATE_TEST_SUITE_P(
+    DescriptiveCharts, BatchRun,
+    ::testing::Values(
+        // Rounded to 2 digits by default; the shorter column ends in 0 0 rows.
+        Case{"OccurrencesRounded",
+             with(openOccurrences, {"--set", "ListaColonne=Diametro", "--set", "ListaColonne=Difetti", "--click",
+                                    "Analisi_IMG", "--answer", "@out/r.txt", "--click", "SalvaTabella_IMG", "--set",
+                                    "Colonna_LST=Difetti", "--click", "DisegnaDati_IMG", "--set", "Punti_Uniti_CHK=true"}),
+             0, warning, "", {{"r.txt", "occorrenze_arrotondate.txt"}}},
+        Case{"OccurrencesUnrounded",
+             with(openOccurrences, {"--set", "ArrotondaDato_CHK=false", "--set", "ListaColonne=Diametro", "--click",
+                                    "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"}),
+             0, warning, "", {{"r.txt", "occorrenze_diametro.txt"}}},
+        Case{"OccurrencesDrawnBeforeCounting", with(openOccurrences, {"--click", "DisegnaDati_IMG"}), 0,
+             warning + "Devi prima calcolare i parametri delle occorrenze\n", "", {}},
+        Case{"TrendsSwitchWithNothingTicked",
+             {"--open", "@data/occorrenze.txt", "--analysis", "Trends", "--set", "Punti_Uniti_CHK=true"}, 0,
+             warning + "Devi selezionare almeno una colonna da calcolare\n", "", {}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
 const std::vector<std::string> openSeries{"--open", "@data/serie.txt"};
 
 // Expected files from expected/inference_reference.py.
@@ -231,6 +290,40 @@ TEST(BatchChart, SavedPictureIsAPngOfTheChartsSize)
     EXPECT_EQ(be32(16), 600u);  // the chart model's size on screen
     EXPECT_EQ(be32(20), 400u);
     EXPECT_EQ(readBytes(dir.file("b.png")), png);
+}
+
+// A trends chart of 40 rows as blue points: a picture of the chart's size
+// whose plot area shows the points, saved alike by both ways.
+TEST(BatchChart, TrendsPictureShowsThePoints)
+{
+#ifndef VELMORA_BATCH_CHARTS
+    GTEST_SKIP() << "velmora-batch built without Qt draws no charts";
+#else
+    TempDir dir;
+    std::vector<std::string> args;
+    for (const std::string& a : std::vector<std::string>{
+             "--open", "@data/occorrenze.txt", "--analysis", "Trends", "--set", "Colonna_X_LST=PROGRESSIVE", "--set",
+          "ListaColonne=Temperatura", "--click", "DisegnaDati_IMG", "--answer", "@out/t.png", "--click",
+          "SalvaGrafico_IMG", "--save-chart", "@out/s.png"})
+        args.push_back(expand(a, dir));
+    const Outcome run = runProgram(args, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, warning);
+    EXPECT_EQ(run.err, "");
+    const QImage image(QString::fromStdString(dir.file("t.png")));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 600);
+    EXPECT_EQ(image.height(), 400);
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 200 && c.red() < 80 && c.green() < 80) ++blue;
+        }
+    }
+    EXPECT_GE(blue, 40);  // at least the centre of every point
+    EXPECT_EQ(readBytes(dir.file("s.png")), readBytes(dir.file("t.png")));
+#endif
 }
 
 }  // namespace

@@ -180,7 +180,7 @@ TEST_F(Compiled, FailureMessages)
         {"A*-B", "Error parsing expression:\rA\r-B"},
         {"2*-X", "Error parsing expression:\r2\r-X"},
         {")A(", "Error parsing expression:\r)A("},
-        {"cotan(x)", "Error parsing expression:\rCOTAN(X)"},
+        {"cosec(x)", "Error parsing expression:\rCOSEC(X)"},  // no such function
         {"Q+1", "Error parsing expression:\rQ\r1"},
         {"+3+X", "Error parsing expression:\r+3+X"},
         {"MAX(A,B+)", "Error parsing expression:\rA\rB+"},
