@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "controls/failures.h"
 #include "controls/fpcheck.h"
@@ -170,8 +171,10 @@ int AnalysisWindow::digitCount()
     const double typed = readNumberBox(NumeroCifre_TXT);
     // Beyond the range of an integer no count makes sense; the conversion
     // fails as a typed integer would.
-    if (!(std::fabs(typed) < 2147483647.0)) throwNotAnInteger(NumeroCifre_TXT.text);
-    const int digits = static_cast<int>(roundHalfEven(typed));
+    const double rounded = std::nearbyint(typed);
+    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
+        throwNotAnInteger(NumeroCifre_TXT.text);
+    const int digits = static_cast<int>(rounded);
     const std::string text = IntToStr(digits);
     if (text != NumeroCifre_TXT.text) NumeroCifre_TXT.text = text;
     return digits;

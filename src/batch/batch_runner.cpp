@@ -1,6 +1,7 @@
 #include "batch/batch_runner.h"
 
 #include <algorithm>
+#include <charconv>
 #include <exception>
 #include <map>
 #include <ostream>
@@ -30,6 +31,7 @@ const std::map<std::string, Option, std::less<>>& options()
         {"--set", {Step::Kind::Set, 1, "CONTROL=VALUE"}},
         {"--clear", {Step::Kind::Clear, 1, "CONTROL"}},
         {"--click", {Step::Kind::Click, 1, "CONTROL"}},
+        {"--cell", {Step::Kind::Cell, 1, "CONTROL=COLUMN,ROW"}},
         {"--answer", {Step::Kind::Answer, 1, "FILE"}},
         {"--save-grid", {Step::Kind::SaveGrid, 2, "CONTROL FILE"}},
         {"--save-chart", {Step::Kind::SaveChart, 1, "FILE"}},
@@ -56,6 +58,7 @@ std::string usage()
            "                           true/false, or tick a check-list item by its text\n"
            "  --clear CONTROL          untick every item of a check list\n"
            "  --click CONTROL          click a button of the current window\n"
+           "  --cell CONTROL=COLUMN,ROW  focus a cell of a grid, as a click on it would\n"
            "  --answer FILE            the file for the next file dialog (none: cancelled)\n"
            "  --save-grid CONTROL FILE write a grid as a table file\n"
            "  --save-chart FILE        save the current window's chart as a PNG picture\n";
@@ -78,9 +81,10 @@ std::vector<Step> parseArguments(const std::vector<std::string>& args)
             values.push_back(args[++i]);
         }
         Step step{option.kind, values[0], values.size() > 1 ? values[1] : std::string()};
-        if (option.kind == Step::Kind::Set) {
+        if (option.kind == Step::Kind::Set || option.kind == Step::Kind::Cell) {
             const std::size_t eq = values[0].find('=');
-            if (eq == std::string::npos || eq == 0) throw BatchError("--set needs CONTROL=VALUE, not \"" + values[0] + "\"");
+            if (eq == std::string::npos || eq == 0)
+                throw BatchError(flag + " needs " + option.what + ", not \"" + values[0] + "\"");
             step.name = values[0].substr(0, eq);
             step.value = values[0].substr(eq + 1);
         }
@@ -105,6 +109,7 @@ void BatchRunner::perform(const Step& step)
     case Step::Kind::Set: set(step.name, step.value); break;
     case Step::Kind::Clear: clear(step.name); break;
     case Step::Kind::Click: click(step.name); break;
+    case Step::Kind::Cell: focusCell(step.name, step.value); break;
     case Step::Kind::Answer: platform_.answers.push_back(step.name); break;
     case Step::Kind::SaveGrid: saveGrid(step.name, step.value); break;
     case Step::Kind::SaveChart: saveChart(step.name); break;
@@ -225,6 +230,28 @@ void BatchRunner::click(const std::string& name)
     if (control.kind != ControlKind::Button && control.kind != ControlKind::Image)
         throw BatchError("The control " + name + " is not a button");
     if (!clickControl(current(), control)) throw BatchError("The control " + name + " does nothing when clicked");
+}
+
+void BatchRunner::focusCell(const std::string& name, const std::string& where)
+{
+    auto* grid = dynamic_cast<GridBox*>(&usable(name));
+    if (!grid) throw BatchError("The control " + name + " is not a grid");
+    const auto refuse = [&] {
+        return BatchError("--cell " + name + " takes COLUMN,ROW inside its " + std::to_string(grid->columnCount()) +
+                          " columns and " + std::to_string(grid->rowCount()) + " rows, not \"" + where + "\"");
+    };
+    const auto index = [&](std::string_view text, int count) {
+        int value = -1;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value >= count) throw refuse();
+        return value;
+    };
+    const std::size_t comma = where.find(',');
+    if (comma == std::string::npos) throw refuse();
+    const std::string_view text(where);
+    const int column = index(text.substr(0, comma), grid->columnCount());
+    grid->currentRow = index(text.substr(comma + 1), grid->rowCount());
+    grid->currentCol = column;
 }
 
 void BatchRunner::saveGrid(const std::string& name, const std::string& file)

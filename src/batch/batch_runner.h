@@ -25,7 +25,7 @@ public:
 };
 
 struct Step {
-    enum class Kind { Open, Analysis, Window, Set, Clear, Click, Answer, SaveGrid, SaveChart };
+    enum class Kind { Open, Analysis, Window, Set, Clear, Click, Cell, Answer, SaveGrid, SaveChart };
     Kind kind;
     std::string name;   // file, analysis, window class or control
     std::string value;  // --set's value, --save-grid's file
@@ -54,6 +54,7 @@ private:
     void set(const std::string& control, const std::string& value);
     void clear(const std::string& control);
     void click(const std::string& control);
+    void focusCell(const std::string& control, const std::string& where);
     void saveGrid(const std::string& control, const std::string& file);
     void saveChart(const std::string& file);
     // The control of the current window that a user can reach.

@@ -2,6 +2,7 @@
 // The program's failures: every one carries the exact message the user sees.
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -43,12 +44,21 @@ public:
     OutOfMemoryError() : Error("Out of memory") {}
 };
 
+// A table larger than the program can hold or show.
+class TableSizeError : public Error {
+public:
+    using Error::Error;
+};
+
 namespace msg {
 inline constexpr const char* divisionByZero = "Floating point division by zero";
 inline constexpr const char* invalidOperation = "Invalid floating point operation";
 inline constexpr const char* overflow = "Floating point overflow";
 }  // namespace msg
 
+// A text quoted in a message: at most 100 characters, then "…", so that a
+// huge cell cannot make the message unreadable.
+std::string quotedText(std::string_view text);
 // "'%s' is not a valid floating point value"
 [[noreturn]] void throwNotAFloat(const std::string& text);
 // "'%s' is not a valid integer value"

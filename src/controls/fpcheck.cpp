@@ -12,9 +12,11 @@ void check()
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
     if (raised == 0) return;
     clear();
+    // The cause first: an invalid result that follows an overflow (inf - inf,
+    // inf / inf) is its consequence.
     if (raised & FE_DIVBYZERO) throw MathError(msg::divisionByZero);
-    if (raised & FE_INVALID) throw MathError(msg::invalidOperation);
-    throw MathError(msg::overflow);
+    if (raised & FE_OVERFLOW) throw MathError(msg::overflow);
+    throw MathError(msg::invalidOperation);
 }
 
 double div(double a, double b)

@@ -1,12 +1,21 @@
 #include "controls/grid.h"
 
 #include <limits>
+#include <string>
 #include <utility>
 
 #include "controls/failures.h"
 #include "controls/huge_pages.h"
 
 namespace velmora {
+
+void checkTableSize(long long rows, long long columns)
+{
+    if (rows > maxTableRows || (rows + 1) * columns > maxTableCells)
+        throw TableSizeError("Tabella troppo grande: al massimo " + std::to_string(maxTableRows) + " righe e " +
+                             std::to_string(maxTableCells) + " celle\r\nTable too large: at most " +
+                             std::to_string(maxTableRows) + " rows and " + std::to_string(maxTableCells) + " cells");
+}
 
 void StringGrid::setRowCount(int rows)
 {

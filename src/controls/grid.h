@@ -21,6 +21,15 @@ struct CellRange {
     int right = -1;
 };
 
+// The largest table the program holds. The grid view lays its rows out in
+// pixels held in an int, which overflows near 98 million rows; every cell
+// costs a span even when empty, so the cells (the header row counted) are
+// bounded too.
+inline constexpr long long maxTableRows = 50'000'000;
+inline constexpr long long maxTableCells = 200'000'000;
+// Refuses a table of that shape, before anything is allocated for it.
+void checkTableSize(long long rows, long long columns);
+
 class StringGrid {
 public:
     int rowCount() const { return rows_; }

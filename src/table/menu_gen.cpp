@@ -163,9 +163,15 @@ void TMenuGEN::Nuovi_Dati_IMGClick()
 {
     const int rows = StrToInt(Numero_righe_TXT.text);
     const int columns = StrToInt(Numero_colonne_TXT.text);
-    PulisciTabella(rows, columns, Tabella_TXT, false);
+    // A negative row count keeps the rows the table has.
+    const int keptRows = rows < 0 ? Tabella_TXT.rowCount() : rows;
+    checkTableSize(keptRows, std::max(columns, 0));
+    // Built aside, so that running out of memory half-way keeps the old table.
+    StringGrid fresh;
+    PulisciTabella(keptRows, columns, fresh, false);
     const int named = StrToInt(Numero_colonne_TXT.text);
-    for (int c = 0; c < named && c < Tabella_TXT.columnCount(); ++c) Tabella_TXT.setHeader(c, letterName(c));
+    for (int c = 0; c < named && c < fresh.columnCount(); ++c) fresh.setHeader(c, letterName(c));
+    Tabella_TXT.swap(fresh);
     equalLengthWarningOnce();
 }
 

@@ -216,7 +216,12 @@ double ArrotondaNumero(double Numero, int Decimali)
     // away from zero on both sides; a result of zero is +0, never "-0".
     if (std::isless(Numero, 0.0)) return 0.0 - ArrotondaNumero(-Numero, Decimali);
     double factor = 1.0;
-    for (int i = 1; i <= Decimali; ++i) factor *= 10.0;
+    // Past 10^308 the factor would be infinite, and a huge count would
+    // spend its steps for nothing.
+    for (int i = 1; i <= Decimali; ++i) {
+        if (factor > std::numeric_limits<double>::max() / 10.0) throw MathError(msg::overflow);
+        factor *= 10.0;
+    }
     const double shifted = Numero * factor + 0.5;
     // A quiet comparison: the integer part of a not-a-number is itself, no fault.
     if (std::isless(std::fabs(shifted), 1.0)) return 0.0;
@@ -225,15 +230,20 @@ double ArrotondaNumero(double Numero, int Decimali)
 
 long long roundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
 
-void partitionSort(double* keys, double* companions, int inizio, int fine)
+namespace {
+
+// The exchange sort itself. Every key comparison spends one unit of
+// `budget`; false when it ran out (the range is then half sorted).
+bool partitionSortWithin(double* keys, double* companions, int inizio, int fine, long long& budget)
 {
     while (inizio < fine) {
         const double pivot = keys[(inizio + fine) / 2];
         int i = inizio;
         int j = fine;
         do {
-            while (keys[i] < pivot) ++i;
-            while (pivot < keys[j]) --j;
+            while (--budget > 0 && keys[i] < pivot) ++i;
+            while (--budget > 0 && pivot < keys[j]) --j;
+            if (budget <= 0) return false;
             if (i <= j) {
                 std::swap(keys[i], keys[j]);
                 if (companions) std::swap(companions[i], companions[j]);
@@ -244,12 +254,42 @@ void partitionSort(double* keys, double* companions, int inizio, int fine)
         // The two parts are disjoint, so sorting the smaller one first and
         // looping on the larger gives the same result with bounded depth.
         if (j - inizio < fine - i) {
-            if (inizio < j) partitionSort(keys, companions, inizio, j);
+            if (inizio < j && !partitionSortWithin(keys, companions, inizio, j, budget)) return false;
             inizio = i;
         } else {
-            if (i < fine) partitionSort(keys, companions, i, fine);
+            if (i < fine && !partitionSortWithin(keys, companions, i, fine, budget)) return false;
             fine = j;
         }
+    }
+    return true;
+}
+
+}  // namespace
+
+void partitionSort(double* keys, double* companions, int inizio, int fine)
+{
+    if (inizio >= fine) return;
+    const std::size_t n = static_cast<std::size_t>(fine - inizio) + 1;
+    // Ordinary data sort in well under 2 n log2 n comparisons; some shapes
+    // (a column that rises and then falls) drive the middle pivot towards
+    // n^2. Past 4 n log2 n the range starts again from its original order
+    // with a stable sort, which keeps equal keys in row order.
+    long long budget = static_cast<long long>(4.0 * static_cast<double>(n) * std::log2(static_cast<double>(n))) + 64;
+    const std::vector<double> originalKeys(keys + inizio, keys + fine + 1);
+    std::vector<double> originalCompanions;
+    if (companions) originalCompanions.assign(companions + inizio, companions + fine + 1);
+    if (partitionSortWithin(keys, companions, inizio, fine, budget)) return;
+
+    std::vector<std::size_t> order(n);
+    for (std::size_t k = 0; k < n; ++k) order[k] = k;
+    // Not-a-number after every number, so the order stays strict.
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const double x = originalKeys[a], y = originalKeys[b];
+        return std::isless(x, y) || (!std::isnan(x) && std::isnan(y));
+    });
+    for (std::size_t k = 0; k < n; ++k) {
+        keys[inizio + k] = originalKeys[order[k]];
+        if (companions) companions[inizio + k] = originalCompanions[order[k]];
     }
 }
 

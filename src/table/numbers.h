@@ -34,7 +34,9 @@ long long roundHalfEven(double value);
 // (may be null) along with every move of a key. It follows the classic
 // exchange order exactly, so the companion of a repeated key always ends in
 // the same place; it recurses only into the smaller part, so its depth stays
-// below log2(n) whatever the data.
+// below log2(n) whatever the data. Data that would make it quadratic (more
+// than 4 n log2 n comparisons) are sorted stably instead: equal keys keep
+// their row order.
 void partitionSort(double* keys, double* companions, int inizio, int fine);
 
 // Ascending order for any doubles without NaN; for big ranges in linear

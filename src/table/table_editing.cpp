@@ -34,6 +34,7 @@ void TMenuGEN::declareTableMenu()
 
 void TMenuGEN::AggiungiRiga_MENClick()
 {
+    checkTableSize(Tabella_TXT.rowCount() + 1LL, Tabella_TXT.columnCount());
     Tabella_TXT.setRowCount(Tabella_TXT.rowCount() + 1);
     addToBox(Numero_righe_TXT, 1);
 }
@@ -60,6 +61,7 @@ void TMenuGEN::EliminaRiga_MENClick()
 
 void TMenuGEN::AggiungiColonna_MEMClick()
 {
+    checkTableSize(Tabella_TXT.rowCount(), Tabella_TXT.columnCount() + 1LL);
     Tabella_TXT.addColumn({}, false);
     const int k = Tabella_TXT.columnCount() - 1;
     Numero_colonne_TXT.text = IntToStr(k + 1);
@@ -98,6 +100,7 @@ void TMenuGEN::pasteCells(const std::string& text)
     const int rows = top + static_cast<int>(block.size());
     const int columns = left + static_cast<int>(width);
     const bool grows = rows > Tabella_TXT.rowCount() || columns > Tabella_TXT.columnCount();
+    if (grows) checkTableSize(std::max(rows, Tabella_TXT.rowCount()), std::max(columns, Tabella_TXT.columnCount()));
     if (rows > Tabella_TXT.rowCount()) Tabella_TXT.setRowCount(rows);
     while (Tabella_TXT.columnCount() < columns) Tabella_TXT.addColumn(letterName(Tabella_TXT.columnCount()), false);
 

@@ -160,6 +160,7 @@ TableFileContent parseText(std::string_view text, const TableProgress& progress)
         grid.addColumn(std::string(field));
     });
     const int columns = grid.columnCount();
+    checkTableSize(rows, columns);
     // Every cell costs an 8-byte span whether it holds text or not. A wide
     // header over many lines (a binary file opened by mistake) could ask for
     // more than the machine has, and the system would end the program
@@ -273,10 +274,10 @@ std::string encodeFileText(std::string text)
     try {
         if (isAscii(text)) return text;
         std::string ansi;
-        // A single-byte file that starts like a byte-order mark would be
-        // read back in the wrong encoding.
+        // A single-byte file that starts like a byte-order mark, or whose
+        // bytes happen to form UTF-8, would be read back in the wrong encoding.
         if (utf8ToWindows1252(text, ansi) && !ansi.starts_with("\xFF\xFE") && !ansi.starts_with("\xFE\xFF") &&
-            !ansi.starts_with(utf8Bom)) {
+            !ansi.starts_with(utf8Bom) && !isUtf8(ansi)) {
             return ansi;
         }
         // Windows-1252 cannot hold some text: keep every character instead.
@@ -349,17 +350,61 @@ std::string readWholeFile(const std::string& path)
     return bytes;
 }
 
+namespace {
+
+// The file a path names: a symbolic link is followed to its target (made
+// absolute against the link's directory), so saving keeps the link.
+std::string followLinks(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    fs::path p(path);
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return p.string();
+}
+
+// Writes over an existing file through its own inode, so that every hard
+// link sees the new content; the old content, read first, is put back when
+// the write fails.
+void writeInPlace(const std::string& file, const std::string& shownPath, std::string_view bytes)
+{
+    const char* const fail = "Cannot create file";
+    const std::string old = readWholeFile(file);
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) throwFileError(fail, shownPath, errno);
+    const auto replaceWith = [fd](std::string_view content) {
+        return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, content) &&
+               ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0;
+    };
+    if (!replaceWith(bytes)) {
+        const int err = errno;
+        replaceWith(old);
+        ::close(fd);
+        throwFileError(fail, shownPath, err);
+    }
+    if (::close(fd) != 0) throwFileError(fail, shownPath, errno);
+}
+
+}  // namespace
+
 void writeWholeFile(const std::string& path, std::string_view bytes)
 {
     namespace fs = std::filesystem;
     const char* const fail = "Cannot create file";
+    const std::string file = followLinks(path);
 
     // Replacing a file the user made read-only would go around his choice.
     struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && ::access(path.c_str(), W_OK) != 0) throwFileError(fail, path, errno);
+    const bool exists = ::stat(file.c_str(), &old) == 0;
+    if (exists && ::access(file.c_str(), W_OK) != 0) throwFileError(fail, path, errno);
+    // A file with other names keeps them only if its own content changes.
+    if (exists && S_ISREG(old.st_mode) && old.st_nlink > 1) return writeInPlace(file, path, bytes);
 
-    const fs::path target(path);
+    const fs::path target(file);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
     const std::string base = "." + target.filename().string() + ".";
     std::string temp;
@@ -374,7 +419,12 @@ void writeWholeFile(const std::string& path, std::string_view bytes)
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) throwFileError(fail, path, errno);
+    if (fd < 0) {
+        // A writable file in a directory that takes no new file.
+        if (exists && S_ISREG(old.st_mode) && (errno == EACCES || errno == EPERM || errno == EROFS))
+            return writeInPlace(file, path, bytes);
+        throwFileError(fail, path, errno);
+    }
 
     const auto abandon = [&](int err) {
         if (fd >= 0) ::close(fd);
@@ -388,7 +438,7 @@ void writeWholeFile(const std::string& path, std::string_view bytes)
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) abandon(errno);
-    if (::rename(temp.c_str(), path.c_str()) != 0) abandon(errno);
+    if (::rename(temp.c_str(), file.c_str()) != 0) abandon(errno);
 }
 
 }  // namespace velmora

@@ -103,7 +103,9 @@ int windows1252ByteOf(char32_t cp)
     return -1;
 }
 
-void checkUtf8At(std::string_view text, std::size_t fileOffset)
+// The offset of the first byte that is not part of a well-formed UTF-8
+// sequence, or the size when there is none.
+std::size_t firstBadUtf8(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
         if (static_cast<unsigned char>(text[i]) < 0x80) {
@@ -112,9 +114,16 @@ void checkUtf8At(std::string_view text, std::size_t fileOffset)
         }
         char32_t cp;
         const std::size_t len = decodeUtf8(text, i, cp);
-        if (len == 0) throw FileError("Invalid UTF-8 text at byte " + std::to_string(i + fileOffset));
+        if (len == 0) return i;
         i += len;
     }
+    return text.size();
+}
+
+void checkUtf8At(std::string_view text, std::size_t fileOffset)
+{
+    const std::size_t bad = firstBadUtf8(text);
+    if (bad != text.size()) throw FileError("Invalid UTF-8 text at byte " + std::to_string(bad + fileOffset));
 }
 
 std::string utf16ToUtf8At(std::string_view bytes, bool bigEndian, std::size_t fileOffset)
@@ -218,6 +227,8 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian)
     return utf16ToUtf8At(bytes, bigEndian, 0);
 }
 
+bool isUtf8(std::string_view text) { return firstBadUtf8(text) == text.size(); }
+
 void checkUtf8(std::string_view text)
 {
     checkUtf8At(text, 0);
@@ -235,7 +246,9 @@ DecodedText decodeFileText(std::string_view bytes)
     } else if (bytes.starts_with("\xFE\xFF")) {
         d.storage = utf16ToUtf8At(bytes.substr(2), true, 2);
         d.converted = true;
-    } else if (isAscii(bytes)) {
+    } else if (isAscii(bytes) || isUtf8(bytes)) {
+        // Without a mark, text that is well-formed UTF-8 is almost never
+        // meant as the code page: its letters would come out garbled.
         d.borrowed = bytes;
     } else {
         d.storage = windows1252ToUtf8(bytes);

@@ -27,12 +27,16 @@ bool utf8ToWindows1252(std::string_view text, std::string& out);
 // byte count or a surrogate without its partner.
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian);
 
+// True when every byte starts or continues a well-formed UTF-8 sequence.
+bool isUtf8(std::string_view text);
+
 // Throws FileError at the first byte that does not start or continue a
 // well-formed UTF-8 sequence (overlong forms and surrogates included).
 void checkUtf8(std::string_view text);
 
 // A file's bytes as UTF-8 text: the byte-order mark decides the encoding
-// (and is dropped), any other file is Windows-1252. UTF-8 files and pure
+// (and is dropped); a file without one is read as UTF-8 when it is
+// well-formed UTF-8, and as Windows-1252 otherwise. UTF-8 files and pure
 // ASCII need no copy: text() then views the input, which must outlive it.
 struct DecodedText {
     std::string storage;        // the converted text, when a copy was needed

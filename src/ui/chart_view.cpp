@@ -2,8 +2,8 @@
 
 #include <qcustomplot.h>
 
+#include <QBuffer>
 #include <QFileInfo>
-#include <QImageWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +11,7 @@
 
 #include "controls/chart.h"
 #include "controls/failures.h"
+#include "table/table_file.h"
 
 namespace velmora::ui {
 
@@ -153,15 +154,20 @@ void saveChartPicture(const ChartModel& model, const std::string& path)
     plot.resize(std::max(model.screenWidth, 50), std::max(model.screenHeight, 50));
     plot.setBackground(Qt::white);
     renderChart(model, plot);
-    const QString file = QString::fromStdString(path);
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    bool ok = false;
-    const int w = plot.width();
-    const int h = plot.height();
-    if (suffix == "jpg" || suffix == "jpeg") ok = plot.saveJpg(file, w, h);
-    else if (suffix == "bmp") ok = plot.saveBmp(file, w, h);
-    else ok = plot.savePng(file, w, h);
-    if (!ok) throw FileError("Cannot create file \"" + path + "\". The picture could not be written");
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    const char* format = suffix == "jpg" || suffix == "jpeg" ? "JPG" : suffix == "bmp" ? "BMP" : "PNG";
+    // Encoded in memory and written as every file of the program is, so a
+    // failure names its reason and never truncates an existing picture.
+    QImage image = plot.toPixmap(plot.width(), plot.height()).toImage();
+    const int dotsPerMeter = qRound(96 / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        throw FileError("Cannot create file \"" + path + "\". The picture could not be encoded");
+    writeWholeFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace velmora::ui

@@ -11,11 +11,23 @@ int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid
 
 int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : grid_.columnCount(); }
 
+QString shownText(std::string_view text, int characters)
+{
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A UTF-8 character starts at every byte that does not continue one.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (count++ == characters) return QString::fromUtf8(text.data(), static_cast<qsizetype>(i)) + QChar(0x2026);
+    }
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
     if (index.column() >= grid_.columnCount() || index.row() >= grid_.rowCount()) return {};
     const std::string_view text = grid_.cell(index.column(), index.row());
+    if (role == Qt::DisplayRole) return shownText(text);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -4,10 +4,16 @@
 #include <QAbstractTableModel>
 
 #include <cstdint>
+#include <string_view>
 
 #include "controls/grid.h"
 
 namespace velmora::ui {
+
+// The text a cell shows: at most `characters` characters, then "…". Laying
+// out and painting a cell of megabytes would freeze the view at every repaint;
+// the whole text stays in the grid, for editing and saving.
+QString shownText(std::string_view text, int characters = 4000);
 
 class GridModel : public QAbstractTableModel {
     Q_OBJECT

@@ -330,11 +330,19 @@ QWidget* WindowView::makeWidget(Control& control)
         view->horizontalHeader()->setSectionsMovable(true);
         view->verticalHeader()->setDefaultSectionSize(22);
         // A header is never cut: the column is at least as wide as its name.
+        // The values of the first rows widen it too, up to a limit, so that
+        // figures are read whole; wide tables measure fewer rows.
         auto applyWidths = [view, &m] {
-            const QFontMetrics metrics(view->horizontalHeader()->font());
-            for (int c = 0; c < m.columnCount(); ++c) {
-                const int named = metrics.horizontalAdvance(qs(m.header(c))) + 16;
-                view->setColumnWidth(c, std::max({m.width(c), named, 30}));
+            const QFontMetrics headerMetrics(view->horizontalHeader()->font());
+            const QFontMetrics cellMetrics(view->font());
+            const int columns = m.columnCount();
+            const int measuredRows = std::min(m.rowCount(), std::clamp(20000 / std::max(columns, 1), 1, 200));
+            for (int c = 0; c < columns; ++c) {
+                const int named = headerMetrics.horizontalAdvance(qs(m.header(c))) + 16;
+                int values = 0;
+                for (int r = 0; r < measuredRows; ++r)
+                    values = std::max(values, cellMetrics.horizontalAdvance(shownText(m.cell(c, r), 60)) + 12);
+                view->setColumnWidth(c, std::max({m.width(c), named, std::min(values, 320), 30}));
             }
         };
         applyWidths();
@@ -623,15 +631,31 @@ void WindowView::addPopupMenu(const std::string& menuName, const std::string& ta
         a->setObjectName(qs(b->name));
         connect(a, &QAction::triggered, this, [this, b] { act([&] { return clickControl(window_, *b); }); });
     }
-    QWidget* host = w;
-    if (auto* table = qobject_cast<QTableView*>(w)) host = table->viewport();
-    host->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(host, &QWidget::customContextMenuRequested, this, [host, menu, w](const QPoint& pos) {
-        if (auto* table = qobject_cast<QTableView*>(w)) {
-            const QModelIndex index = table->indexAt(pos);
-            if (index.isValid()) table->setCurrentIndex(index);
+    // A scroll area hands the context-menu events of its viewport to itself,
+    // so the request comes from the view (in viewport coordinates), and from
+    // the header, which is a widget of its own.
+    const auto popupAt = [menu](QWidget* origin, const QPoint& pos) { menu->popup(origin->mapToGlobal(pos)); };
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* table = qobject_cast<QTableView*>(w);
+    if (!table) {
+        connect(w, &QWidget::customContextMenuRequested, this, [w, popupAt](const QPoint& pos) { popupAt(w, pos); });
+        return;
+    }
+    connect(table, &QWidget::customContextMenuRequested, this, [table, popupAt](const QPoint& pos) {
+        const QModelIndex index = table->indexAt(pos);
+        if (index.isValid()) table->setCurrentIndex(index);
+        popupAt(table->viewport(), pos);
+    });
+    QHeaderView* header = table->horizontalHeader();
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, [table, header, popupAt](const QPoint& pos) {
+        // A click on a header makes its column current, as a click on a cell does.
+        const int column = header->logicalIndexAt(pos);
+        if (column >= 0 && table->model()->rowCount() > 0) {
+            const int row = std::max(0, table->currentIndex().row());
+            table->setCurrentIndex(table->model()->index(row, column));
         }
-        menu->popup(host->mapToGlobal(pos));
+        popupAt(header, pos);
     });
 }
 

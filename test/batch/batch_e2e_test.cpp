@@ -191,6 +191,23 @@ INSTANTIATE_TEST_SUITE_P(
              0, warning, "", {{"t.txt", "test_t.txt"}}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+// The five items of the data table's pop-up menu, each on the cell it needs.
+INSTANTIATE_TEST_SUITE_P(
+    TableMenu, BatchRun,
+    ::testing::Values(
+        Case{"FiveItems",
+             {"--open", "@data/due_colonne.txt", "--cell", "Tabella_TXT=0,1", "--click", "EliminaRiga_MEN", "--click",
+              "AggiungiRiga_MEN", "--click", "AggiungiColonna_MEM", "--cell", "Tabella_TXT=0,0", "--click",
+              "EliminaColonna_MEM", "--cell", "Tabella_TXT=1,3", "--click", "RinominaColonna_MEM", "--set",
+              "NomeColonna_TXT=Altezza", "--click", "Rinomina_BTN", "--window", "TMenuGEN", "--save-grid", "Tabella_TXT",
+              "@out/t.txt"},
+             0, warning, "", {{"t.txt", "menu_tabella.txt"}}},
+        Case{"CellOutsideTheGrid", {"--open", "@data/due_colonne.txt", "--cell", "Tabella_TXT=2,0"}, 1, warning,
+             "--cell Tabella_TXT takes COLUMN,ROW inside its 2 columns and 6 rows, not \"2,0\"\n", {}},
+        Case{"CellWithoutRow", {"--open", "@data/due_colonne.txt", "--cell", "Tabella_TXT=1"}, 1, warning,
+             "--cell Tabella_TXT takes COLUMN,ROW inside its 2 columns and 6 rows, not \"1\"\n", {}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
 const std::vector<std::string> operations{"--open", "@data/meteo.txt", "--analysis", "Operations"};
 
 INSTANTIATE_TEST_SUITE_P(

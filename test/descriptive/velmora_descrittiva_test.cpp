@@ -225,6 +225,13 @@ TEST_F(Descriptive, DigitBoxIsNormalisedEvenWithRoundingOff)
     EXPECT_EQ(window.NumeroCifre_TXT.text, "2");
     window.NumeroCifre_TXT.text = "2,5";  // ties to even
     EXPECT_EQ(window.digitCount(), 2);
+    // The whole range of an integer, its ends included.
+    window.NumeroCifre_TXT.text = "2147483647";
+    EXPECT_EQ(window.digitCount(), 2147483647);
+    window.NumeroCifre_TXT.text = "-2147483648";
+    EXPECT_EQ(window.digitCount(), -2147483647 - 1);
+    window.NumeroCifre_TXT.text = "2147483647,6";
+    EXPECT_THROW(window.digitCount(), ConvertError);
 
     menu.DecimalSeparator = '.';
     window.NumeroCifre_TXT.text = "x";

@@ -132,6 +132,56 @@ TEST_F(Hostile, HundredThousandColumns)
     EXPECT_EQ(result(99999, 9), "NAN");  // two equal rows: no spread, so no shape
 }
 
+TEST_F(Hostile, TablesTooLargeToHoldAreRefusedAndTheOldTableKept)
+{
+    const std::string refused =
+        "Tabella troppo grande: al massimo 50000000 righe e 200000000 celle\r\n"
+        "Table too large: at most 50000000 rows and 200000000 cells";
+    const auto kept = [&](const char* what) {
+        EXPECT_EQ(menu.Tabella_TXT.rowCount(), 2) << what;
+        ASSERT_EQ(menu.Tabella_TXT.columnCount(), 1) << what;
+        EXPECT_EQ(menu.Tabella_TXT.cell(0, 1), "7") << what;
+    };
+    const auto newTable = [&](const char* rows, const char* columns) {
+        testing::setTable(menu.Tabella_TXT, {{"A"}, {"5"}, {"7"}});
+        menu.Numero_righe_TXT.text = rows;
+        menu.Numero_colonne_TXT.text = columns;
+        try {
+            menu.Nuovi_Dati_IMGClick();
+        } catch (const Error& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(newTable("300000000", "1"), refused);
+    kept("rows");
+    EXPECT_EQ(newTable("2000000000", "2000000000"), refused);
+    kept("rows and columns");
+    EXPECT_EQ(newTable("0", "2000000000"), refused);
+    kept("columns of no rows");
+    EXPECT_EQ(newTable("-1", "100000000"), refused);  // the two kept rows count
+    kept("kept rows");
+    EXPECT_EQ(newTable("3000000000", "1"), "'3000000000' is not a valid integer value");
+    kept("beyond an integer");
+    EXPECT_EQ(newTable("4", "3"), "");
+    EXPECT_EQ(menu.Tabella_TXT.rowCount(), 4);
+
+    // A file whose header is 100,000 columns wide over 2,000 lines.
+    testing::setTable(menu.Tabella_TXT, {{"A"}, {"5"}, {"7"}});
+    std::string wide;
+    for (int c = 0; c < 100000; ++c) wide += "c\t";
+    wide += "\r\n";
+    for (int r = 0; r < 2000; ++r) wide += "1\r\n";
+    EXPECT_EQ(open(wide), refused);
+    kept("open");
+
+    // A paste that would lengthen the table past the rows it can hold.
+    menu.Tabella_TXT.currentRow = 49999999;
+    menu.Tabella_TXT.currentCol = 0;
+    EXPECT_THROW(menu.pasteCells("1\r\n1"), TableSizeError);
+    kept("paste");
+}
+
 // Sums beyond the range of doubles make their measures NAN; the rest stand.
 TEST_F(Hostile, ExtremeCellsGiveNanWhereTheirSumsOverflow)
 {
@@ -144,6 +194,15 @@ TEST_F(Hostile, ExtremeCellsGiveNanWhereTheirSumsOverflow)
     }
     testing::setTable(menu.Tabella_TXT, {{"A"}, {"1e309"}});
     EXPECT_EQ(describeAll(), "'1e309' is not a valid floating point value");
+
+    // The sums overflow and the fit then meets inf - inf: the cause is named.
+    testing::setTable(menu.Tabella_TXT, {{"X", "Y"}, {"1e300", "1e300"}, {"2e300", "3e300"}, {"3e300", "2e300"}});
+    EXPECT_EQ(calcola<TRegressioneLineare>("Regression Linear", "TRegressioneLineare",
+                                           [](TRegressioneLineare& w) {
+                                               w.Colonna_X_LST.selectText("X");
+                                               w.Colonna_Y_LST.selectText("Y");
+                                           }),
+              "Floating point overflow");
 }
 
 TEST_F(Hostile, MillionEqualValuesSortWithinBounds)

@@ -94,6 +94,34 @@ TEST(StrToFloat, RejectedFormsGiveTheMessage)
     }
 }
 
+TEST(ConversionFailures, QuoteALongTextCutToAHundredCharacters)
+{
+    std::string accented;  // 150 two-byte letters: characters are counted, never cut in half
+    for (int i = 0; i < 150; ++i) accented += "\xc3\xa9";
+    const struct {
+        std::string text;
+        std::string quoted;
+    } cases[] = {
+        {std::string(100, 'x'), std::string(100, 'x')},
+        {std::string(50000000, 'x'), std::string(100, 'x') + "\u2026"},
+        {accented, accented.substr(0, 200) + "\u2026"},
+    };
+    for (const auto& c : cases) {
+        try {
+            StrToFloat(c.text, '.');
+            ADD_FAILURE() << "accepted";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + c.quoted + "' is not a valid floating point value");
+        }
+    }
+    try {
+        StrToInt(std::string(1000, '9'));
+        ADD_FAILURE() << "accepted";
+    } catch (const ConvertError& e) {
+        EXPECT_EQ(std::string(e.what()), "'" + std::string(100, '9') + "\u2026' is not a valid integer value");
+    }
+}
+
 TEST(StrToInt, AcceptsIntegersAndNamesTheText)
 {
     EXPECT_EQ(StrToInt("7"), 7);
@@ -135,6 +163,17 @@ TEST(ArrotondaNumero, HalfUpOnPositivesAndTheMirrorOnNegatives)
     std::feclearexcept(FE_INVALID);
     EXPECT_TRUE(std::isnan(ArrotondaNumero(std::numeric_limits<double>::quiet_NaN(), 2)));
     EXPECT_TRUE(std::isnan(ArrotondaNumero(-std::numeric_limits<double>::quiet_NaN(), 2)));
+    // A digit count whose factor passes the range of doubles fails at once,
+    // however large it is.
+    EXPECT_DOUBLE_EQ(ArrotondaNumero(1.5, 308), 1.5);
+    for (int digits : {309, 400, 1000000000, 2147483647}) {
+        try {
+            ArrotondaNumero(1.5, digits);
+            ADD_FAILURE() << digits;
+        } catch (const MathError& e) {
+            EXPECT_STREQ(e.what(), "Floating point overflow") << digits;
+        }
+    }
     EXPECT_FALSE(std::fetestexcept(FE_INVALID));
 }
 
@@ -172,6 +211,26 @@ TEST(PartitionSort, EqualAndUnevenlySplitInputsSort)
     for (std::size_t i = 0; i < organ.size(); ++i) organ[i] = static_cast<double>(i < 20000 ? i : 40000 - i);
     partitionSort(organ.data(), nullptr, 0, static_cast<int>(organ.size()) - 1);
     EXPECT_TRUE(std::is_sorted(organ.begin(), organ.end()));
+}
+
+TEST(PartitionSort, HumpShapedColumnFallsBackToAStableSort)
+{
+    // Rising then falling: the middle pivot is the largest key at every
+    // step, and the exchange sort would need about n^2 / 4 comparisons.
+    const int n = 1000000;
+    std::vector<double> keys(n), rows(n);
+    for (int i = 0; i < n; ++i) {
+        keys[i] = i < n / 2 ? i : n - 1 - i;
+        rows[i] = i;
+    }
+    partitionSort(keys.data(), rows.data(), 0, n - 1);
+    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+    // Each key stands twice, the rising row first.
+    for (int k : {0, 1, 250000, 499999}) {
+        EXPECT_EQ(keys[2 * k], k);
+        EXPECT_EQ(rows[2 * k], k);
+        EXPECT_EQ(rows[2 * k + 1], n - 1 - k);
+    }
 }
 
 TEST(CambiaCarattere, ReplacesSingleCharactersOnly)

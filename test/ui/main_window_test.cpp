@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,6 +73,54 @@ TEST(MainWindowView, ShowsTheControlsByName)
     screenshot(view, "main_window");
 }
 
+TEST(MainWindowView, GridMenuOpensOnCellsHeaderEmptySpaceAndKeyboard)
+{
+    ui::QtPlatform platform;
+    Application app(platform);
+    loadExample(app.menu(), "misure.txt");
+    ui::WindowView& view = platform.viewOf(app.menu());
+    view.resize(1024, 720);
+    view.show();
+    auto* grid = view.findChild<QTableView*>("Tabella_TXT");
+    ASSERT_NE(grid, nullptr);
+    auto* menu = view.findChild<QMenu*>("MenuTabella");
+    ASSERT_NE(menu, nullptr);
+    QStringList captions;
+    for (QAction* a : menu->actions()) captions << a->text();
+    EXPECT_EQ(captions, QStringList({"Aggiungi Riga", "Elimina Riga", "Aggiungi Colonna", "Elimina Colonna",
+                                     "Rinomina Colonna"}));
+
+    // Each request is a real context-menu event, as the mouse or Shift+F10 sends it.
+    const QRect secondCell = grid->visualRect(grid->model()->index(1, 1));
+    const QPoint emptySpace(grid->viewport()->width() - 2, grid->viewport()->height() - 2);
+    const QRect firstHeader(grid->horizontalHeader()->sectionViewportPosition(0), 0, 20, 10);
+    struct Request {
+        const char* where;
+        QWidget* receiver;
+        QPoint pos;
+        QContextMenuEvent::Reason reason;
+    } requests[] = {
+        {"cell", grid->viewport(), secondCell.center(), QContextMenuEvent::Mouse},
+        {"empty grid space", grid->viewport(), emptySpace, QContextMenuEvent::Mouse},
+        {"header", grid->horizontalHeader()->viewport(), firstHeader.center(), QContextMenuEvent::Mouse},
+        {"keyboard", grid, QPoint(5, 5), QContextMenuEvent::Keyboard},
+    };
+    for (const Request& r : requests) {
+        menu->hide();
+        QContextMenuEvent event(r.reason, r.pos, r.receiver->mapToGlobal(r.pos));
+        QApplication::sendEvent(r.receiver, &event);
+        EXPECT_TRUE(menu->isVisible()) << r.where;
+    }
+    menu->hide();
+
+    // A right click on a cell makes it the current cell the menu works on.
+    QContextMenuEvent onCell(QContextMenuEvent::Mouse, secondCell.center(), grid->viewport()->mapToGlobal(secondCell.center()));
+    QApplication::sendEvent(grid->viewport(), &onCell);
+    menu->hide();
+    EXPECT_EQ(app.menu().Tabella_TXT.currentRow, 1);
+    EXPECT_EQ(app.menu().Tabella_TXT.currentCol, 1);
+}
+
 TEST(MainWindowView, EditsGoToTheTableAndReadOnlyColumnsRefuse)
 {
     StringGrid grid;
@@ -85,6 +137,13 @@ TEST(MainWindowView, EditsGoToTheTableAndReadOnlyColumnsRefuse)
     grid.addColumn("C");
     EXPECT_TRUE(model.refresh());
     EXPECT_EQ(model.columnCount(), 3);
+
+    // A cell of megabytes shows its beginning; editing and saving see it whole.
+    const std::string huge(5000000, '7');
+    grid.setCell(2, 0, huge);
+    const QString shown = model.data(model.index(0, 2), Qt::DisplayRole).toString();
+    EXPECT_EQ(shown, QString(4000, '7') + QChar(0x2026));
+    EXPECT_EQ(model.data(model.index(0, 2), Qt::EditRole).toString().size(), 5000000);
 }
 
 TEST(DescriptiveView, ComputesFromTheRealButtons)
@@ -114,6 +173,14 @@ TEST(DescriptiveView, ComputesFromTheRealButtons)
     EXPECT_EQ(table->model()->rowCount(), 42);
     EXPECT_EQ(table->model()->columnCount(), 2);
     EXPECT_EQ(table->model()->data(table->model()->index(0, 0)).toString(), "Average");
+    // No figure is cut: every column is as wide as its widest value.
+    const QFontMetrics metrics(table->font());
+    for (int c = 0; c < table->model()->columnCount(); ++c) {
+        for (int r = 0; r < table->model()->rowCount(); ++r) {
+            const QString text = table->model()->data(table->model()->index(r, c)).toString();
+            EXPECT_GE(table->columnWidth(c), metrics.horizontalAdvance(text)) << text.toStdString();
+        }
+    }
     screenshot(view, "descriptive");
 }
 
