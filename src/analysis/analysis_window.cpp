@@ -100,7 +100,7 @@ void AnalysisWindow::saveChartData(int requiredRows, const std::function<std::ve
 
 void AnalysisWindow::copyColumnToTable(int requiredRows, const std::function<CopiedColumn(int newIndex)>& buildColumn)
 {
-    if (requiredRows > 0 && Tabella_TXT.rowCount() < requiredRows) {
+    if ((requiredRows > 0 && Tabella_TXT.rowCount() < requiredRows) || !resultsMatchDataTable()) {
         platform.showMessage(mustComputeFirst);
         return;
     }
@@ -109,6 +109,8 @@ void AnalysisWindow::copyColumnToTable(int requiredRows, const std::function<Cop
     const int col = table.addColumn(column.header, true);
     const int rows = std::min(table.rowCount(), static_cast<int>(column.cells.size()));
     for (int r = 0; r < rows; ++r) table.setCell(col, r, column.cells[r]);
+    // The results still describe the rows and columns they came from.
+    resultsRevision_ = table.revision();
     menu.Numero_colonne_TXT.text = IntToStr(table.columnCount());
     platform.showMessage("Copia effettuata");
 }
@@ -144,13 +146,18 @@ int AnalysisWindow::columnOfName(const std::string& name) const
     return found;
 }
 
-void AnalysisWindow::beginRun() { Ferma = false; }
+void AnalysisWindow::beginRun()
+{
+    Ferma = false;
+    runRevision_ = menu.Tabella_TXT.revision();
+}
 
 void AnalysisWindow::showResults(StringGrid&& table)
 {
     fp::check();
     Tabella_TXT.swap(table);
     Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
+    resultsRevision_ = runRevision_;
     playCompletion();
 }
 

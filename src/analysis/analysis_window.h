@@ -3,6 +3,7 @@
 // option and digit count, reading values, progress and stop, the result
 // table, saving it, and the completion signal. A window declares the
 // controls it shows (in layout order) and writes its computation.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,11 +35,11 @@ public:
     bool Ferma = false;
 
     // The shared controls. A window shows those it declares.
-    Button Analisi_IMG{"Analisi_IMG", "Calcola"};
-    Button Ferma_IMG{"Ferma_IMG", "Ferma"};
+    Button Analisi_IMG{"Analisi_IMG", "Calcola", ButtonIcon::Run};
+    Button Ferma_IMG{"Ferma_IMG", "Ferma", ButtonIcon::Stop};
     CheckBox ArrotondaDato_CHK{"ArrotondaDato_CHK", "Arrotonda i dati a cifre"};
     EditBox NumeroCifre_TXT{"NumeroCifre_TXT", "", "2"};
-    Button SalvaTabella_IMG{"SalvaTabella_IMG", "Salva Tabella"};
+    Button SalvaTabella_IMG{"SalvaTabella_IMG", "Salva Tabella", ButtonIcon::Save};
     CheckList ListaColonne{"ListaColonne"};
     ComboBox Colonna_X_LST{"Colonna_X_LST", "X"};
     ComboBox Colonna_Y_LST{"Colonna_Y_LST", "Y"};
@@ -48,9 +49,9 @@ public:
 
     // The chart and the commands around it.
     ChartBox Grafico{"Grafico"};
-    Button SalvaGrafico_IMG{"SalvaGrafico_IMG", "Salva Grafico"};
-    Button Esporta_Distribuzione_IMG{"Esporta_Distribuzione_IMG", "Salva dati Grafico"};
-    Button CopiaColonna_IMG{"CopiaColonna_IMG", "Copia regressione nella tabella"};
+    Button SalvaGrafico_IMG{"SalvaGrafico_IMG", "Salva Grafico", ButtonIcon::Save};
+    Button Esporta_Distribuzione_IMG{"Esporta_Distribuzione_IMG", "Salva dati Grafico", ButtonIcon::Save};
+    Button CopiaColonna_IMG{"CopiaColonna_IMG", "Copia regressione nella tabella", ButtonIcon::Copy};
     Button AsseSinistroInZero{"AsseSinistroInZero", "Left axis from 0", Area::Menu};
     Button AsseSinistroInAuto{"AsseSinistroInAuto", "Left axis from AUTO", Area::Menu};
     Button AsseBassoInZero{"AsseBassoInZero", "Bottom axis from 0", Area::Menu};
@@ -83,7 +84,9 @@ public:
         std::vector<std::string> cells;  // one per data-table row
     };
     // Copy into the data table: the guard as above (none for requiredRows 0),
-    // then the column the window builds (given the index it will take) is
+    // and the same message when the data table changed since the results
+    // were computed (they would land under the wrong rows and names); then
+    // the column the window builds (given the index it will take) is
     // appended read-only, N.colonne shows the new count and "Copia
     // effettuata" is shown. The column is built in full before the table
     // changes, so a failure while building it leaves the table as it was.
@@ -98,13 +101,19 @@ public:
     // The data-table column of a picked name: the last column with exactly
     // that header, 0 when none has it.
     int columnOfName(const std::string& name) const;
-    // The start of every computation: the stop flag cleared.
+    // The start of every computation: the stop flag cleared, the data
+    // table's revision noted.
     void beginRun();
     // The end of every successful computation: a floating-point fault still
     // pending fails it here, before anything shows; otherwise the table
-    // becomes the result table, the cursor leaves it and the completion
-    // tones play.
+    // becomes the result table, the cursor leaves it, the results take the
+    // revision their run read and the completion tones play.
     void showResults(StringGrid&& table);
+    // For a window that rebuilds its result table in place as it computes:
+    // from here on the result table belongs to this run's data table.
+    void resultsBelongToThisRun() { resultsRevision_ = runRevision_; }
+    // Whether the data table is still the one the shown results came from.
+    bool resultsMatchDataTable() const { return resultsRevision_ == menu.Tabella_TXT.revision(); }
 
     // A box that holds a number: its text brought to the decimal separator
     // ("." and "," swapped as needed) and shown so.
@@ -148,6 +157,10 @@ protected:
     void declareChartWithoutAxisMenu() { declare(Grafico); }
 
 private:
+    std::uint64_t runRevision_ = 0;
+    // No results yet: matches no revision.
+    std::uint64_t resultsRevision_ = UINT64_MAX;
+
     void fixMinimumAtZero(ChartAxis& axis);
     void automaticMinimum(ChartAxis& axis);
 };

@@ -4,6 +4,7 @@
 #include "descriptive/occorrenze.h"
 #include "descriptive/velmora_descrittiva.h"
 #include "distributions/distribuzione_normale.h"
+#include "inference/autocorrelazione.h"
 #include "inference/correlazione.h"
 #include "inference/test_anova.h"
 #include "inference/test_t.h"
@@ -36,6 +37,7 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TEquazioni>();
     create<TRegressioneLineare>();
     create<TEquazioniGrafiche>();
+    create<TAutocorrelazione>();
     create<TAutocorrelazioneTipi>();
     create<TVelmoraDescrittiva>();
     create<TRinominaColonna>();

@@ -49,11 +49,19 @@ struct Control {
     int top = 0;
 };
 
+// The picture of a command-bar button, by what the button does.
+enum class ButtonIcon { None, Run, Stop, Save, Open, New, Information, Pictures, Draw, Copy, Discard };
+
 struct Button : Control {
     Button(std::string name_, std::string caption_, Area area_ = Area::CommandBar)
         : Control(std::move(name_), ControlKind::Button, area_, std::move(caption_))
     {
     }
+    Button(std::string name_, std::string caption_, ButtonIcon icon_, Area area_ = Area::CommandBar)
+        : Control(std::move(name_), ControlKind::Button, area_, std::move(caption_)), icon(icon_)
+    {
+    }
+    ButtonIcon icon = ButtonIcon::None;
     std::function<void()> onClick;
     // The stop button must work while a computation lets events through.
     bool allowWhileBusy = false;

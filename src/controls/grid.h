@@ -68,6 +68,9 @@ public:
     // headers, flags) or only cell texts.
     std::uint64_t shapeRevision() const { return shapeRevision_; }
     std::uint64_t contentRevision() const { return contentRevision_; }
+    // Advances with every change of the grid and never comes back: results
+    // remember it to know whether the table they came from is still there.
+    std::uint64_t revision() const { return shapeRevision_ + contentRevision_; }
 
 private:
     struct Span {

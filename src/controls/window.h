@@ -26,6 +26,9 @@ public:
     int height;
     bool modal = true;
     bool frameless = false;
+    // False for a window that has its own way of closing (the main window,
+    // the splash).
+    bool closesOnEscape = true;
     Color background = 0;
 
     // Controls in the order the window declares them.

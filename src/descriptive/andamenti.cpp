@@ -72,7 +72,7 @@ void TAndamenti::DisegnaDati_IMGClick()
         series.points.reserve(n);
         // A value that overflows when rounded fails at its cell; the series
         // drawn so far stay.
-        fp::clear();
+        fp::Section reading;
         for (int r = 0; r < n; ++r) {
             const double y = readValue(columns[k], r, digits);
             const double x = progressive ? r : readValue(xColumn, r, digits);

@@ -82,7 +82,7 @@ void TOccorrenze::Analisi_IMGClick()
     // computation before the first progress step.
     ValoriArray Valori;
     Valori.resize(n, m);
-    fp::clear();
+    fp::Section reading;
     for (int r = 0; r < n; ++r) {
         for (int k = 0; k < m; ++k) {
             Valori(r, k) = readValue(columns[k], r, digits);

@@ -10,10 +10,10 @@ class PointsChartWindow : public AnalysisWindow {
 public:
     PointsChartWindow(TMenuGEN& menu, std::string className, std::string title, int width, int height);
 
-    Button DisegnaDati_IMG{"DisegnaDati_IMG", "Disegna Dati"};
+    Button DisegnaDati_IMG{"DisegnaDati_IMG", "Disegna Dati", ButtonIcon::Draw};
     RadioButton Punti_Singoli_CHK{"Punti_Singoli_CHK", "Punti Singoli", "gruppo_1", true};
     RadioButton Punti_Uniti_CHK{"Punti_Uniti_CHK", "Punti Uniti", "gruppo_1"};
-    Button Tipologie_IMG{"Tipologie_IMG", "Distribuzioni"};
+    Button Tipologie_IMG{"Tipologie_IMG", "Distribuzioni", ButtonIcon::Pictures};
 
     virtual void DisegnaDati_IMGClick() = 0;
     // Both radio buttons report their change here.

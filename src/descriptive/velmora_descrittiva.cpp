@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "controls/failures.h"
 #include "controls/fpcheck.h"
 #include "stats/geometric_average.h"
 #include "stats/moments.h"
@@ -81,6 +82,8 @@ DescriptiveMeasures describeColumn(const double* s, int n)
 
 std::vector<DescriptiveMeasures> describeSorted(const std::vector<const double*>& columns, int n)
 {
+    // The mean of no values is 0/0; the quartiles would have nothing to read.
+    if (n <= 0) throw MathError(msg::invalidOperation);
     // A fault in one measure makes that measure NAN, not the table a failure.
     fp::QuietSection quiet;
     std::vector<DescriptiveMeasures> out;

@@ -25,7 +25,7 @@ public:
                        int functionLineWidth);
 
     CheckBox NonDisegnareValoriNulli_CHK{"NonDisegnareValoriNulli_CHK", "Non disegnare valori nulli"};
-    Button DisegnaDati_IMG{"DisegnaDati_IMG", "Disegna Dati"};
+    Button DisegnaDati_IMG{"DisegnaDati_IMG", "Disegna Dati", ButtonIcon::Draw};
     RadioButton Disegna_DensitaProbabilita_CHK{"Disegna_DensitaProbabilita_CHK", "Probability Density", "Disegna",
                                                true};
     RadioButton Disegna_FunzioneRipartizione_CHK{"Disegna_FunzioneRipartizione_CHK", "Cumulative Probability",

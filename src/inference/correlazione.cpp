@@ -12,7 +12,7 @@ namespace velmora {
 PearsonFigures pearson(const double* a, const double* b, int n)
 {
     PearsonFigures p;
-    fp::clear();
+    fp::Section section;
     double sumA = 0, sumB = 0;
     for (int i = 0; i < n; ++i) {
         sumA += a[i];
@@ -31,7 +31,7 @@ PearsonFigures pearson(const double* a, const double* b, int n)
     p.standardDeviationA = std::sqrt(saa / (n - 1));
     p.standardDeviationB = std::sqrt(sbb / (n - 1));
     p.covariance = sab / (n - 1);
-    fp::check();
+    section.check();
     return p;
 }
 
@@ -79,6 +79,7 @@ TCorrelazione::TCorrelazione(TMenuGEN& menu_) : AnalysisWindow(menu_, "TCorrelaz
 
 void TCorrelazione::Analisi_IMGClick()
 {
+    beginRun();
     const std::vector<int> columns = checkedColumns();
     if (columns.size() < 2) {
         platform.showMessage("Devi selezionare almeno due colonne da confrontare");
@@ -112,20 +113,16 @@ void TCorrelazione::Analisi_IMGClick()
     table.setHeader(1, "Value");
     table.setWidth(0, 160);
     table.setWidth(1, 300);
-    const std::pair<std::string, std::string> rows[] = {
-        {"Average(" + x + ")", FloatToStr(p.meanA)},
-        {"Average(" + y + ")", FloatToStr(p.meanB)},
-        {"StdDev(" + x + ")", FloatToStr(p.standardDeviationA)},
-        {"StdDev(" + y + ")", FloatToStr(p.standardDeviationB)},
-        {"Covariance", FloatToStr(p.covariance)},
-        {spearman ? "Spearman" : "Pearson", FloatToStr(p.r)},
-        {"Verifica", correlationVerdict(p.r)},
-    };
-    int row = 0;
-    for (const auto& [label, value] : rows) {
-        table.setCell(0, row, label);
-        table.setCell(1, row++, value);
-    }
+    writeLabelsBeside(table, 0, 0,
+                      {
+                          {"Average(" + x + ")", FloatToStr(p.meanA)},
+                          {"Average(" + y + ")", FloatToStr(p.meanB)},
+                          {"StdDev(" + x + ")", FloatToStr(p.standardDeviationA)},
+                          {"StdDev(" + y + ")", FloatToStr(p.standardDeviationB)},
+                          {"Covariance", FloatToStr(p.covariance)},
+                          {spearman ? "Spearman" : "Pearson", FloatToStr(p.r)},
+                          {"Verifica", correlationVerdict(p.r)},
+                      });
     if (spearman) {
         // Row 7 stays empty.
         table.setCell(0, 8, "Rank(" + x + ")");
@@ -135,9 +132,7 @@ void TCorrelazione::Analisi_IMGClick()
             for (int r = 0; r < n; ++r) table.setCell(k, 9 + r, FloatToStr(ranks[k][r]));
         }
     }
-    Tabella_TXT.swap(table);
-    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
-    playCompletion();
+    showResults(std::move(table));
 }
 
 }  // namespace velmora

@@ -13,7 +13,7 @@ AnovaFigures oneWayAnova(const ValoriArray& values)
     AnovaFigures a;
     a.means.resize(k);
     a.sumsOfSquares.resize(k);
-    fp::clear();
+    fp::Section section;
     double total = 0;
     for (int j = 0; j < k; ++j) {
         const double* v = values.column(j);
@@ -42,7 +42,7 @@ AnovaFigures oneWayAnova(const ValoriArray& values)
     a.dfB = k - 1;
     a.dfW = n * k - k;
     a.F = (a.SSB / a.dfB) / (a.SSW / a.dfW);
-    fp::check();
+    section.check();
     return a;
 }
 
@@ -59,6 +59,7 @@ TTestANOVA::TTestANOVA(TMenuGEN& menu_) : AnalysisWindow(menu_, "TTestANOVA", "A
 
 void TTestANOVA::Analisi_IMGClick()
 {
+    beginRun();
     const std::vector<int> columns = checkedColumns();
     if (columns.size() < 2) {
         platform.showMessage("Devi selezionare almeno due colonne da confrontare");
@@ -81,48 +82,39 @@ void TTestANOVA::Analisi_IMGClick()
 
     StringGrid table;
     TMenuGEN::PulisciTabella(16, k, table, true);
-    // Wide enough for the labels and the verdict.
-    table.setWidth(0, 220);
-    table.setWidth(1, 300);
     for (int j = 0; j < k; ++j) {
         table.setHeader(j, menu.Tabella_TXT.header(columns[j]));
-        const std::pair<const char*, std::string> rows[] = {
-            {"Average", formatValue(Medie[j], digits)},
-            {"Sum.Variance", formatValue(VarianzeTotaliLocali[j], digits)},
-            {"Count", IntToStr(n)},
-        };
-        int row = 0;
-        for (const auto& [label, value] : rows) {
-            table.setCell(j, row++, label);
-            table.setCell(j, row++, value);
-        }
+        table.setWidth(j, 160);
+        writeLabelsAbove(table, j, 0,
+                         {
+                             {"Average", formatValue(Medie[j], digits)},
+                             {"Sum.Variance", formatValue(VarianzeTotaliLocali[j], digits)},
+                             {"Count", IntToStr(n)},
+                         });
     }
-    // Row 6 stays empty.
-    const std::pair<const char*, std::string> rows[] = {
-        {"SSW - Sum of Squares Within Groups", formatValue(a.SSW, digits)},
-        {"Total Average", formatValue(a.G, digits)},
-        {"TSS - Total Sum of Squares", formatValue(a.TSS, digits)},
-        {"SSB - Sum of Squares Between", formatValue(a.SSB, digits)},
-        {"SSB.Degr.Freedom", IntToStr(a.dfB)},
-        {"SSW.Degr.Freedom", IntToStr(a.dfW)},
-        {"T", formatValue(a.F, digits)},
-        {"F(95%) - Fisher-Snedecor", formatValue(F95, digits)},
-        {equal ? "T < F" : "T > F",
-         equal ? "Risulta valida l'ipotesi nulla che prevedeva l'assenza di effetti e si afferma che i gruppi sono "
-                 "uguali tra loro."
-               : "Si rigetta l'ipotesi nulla che prevedeva l'assenza di effetti e si afferma che molto probabilmente "
-                 "almeno uno dei gruppi è diverso dagli altri. Forse tutti i gruppi sono diversi uno dall'altro, "
-                 "forse solo uno di loro."},
-    };
-    int row = 7;
-    for (const auto& [label, value] : rows) {
-        table.setCell(0, row, label);
-        table.setCell(1, row++, value);
-    }
-    fp::check();
-    Tabella_TXT.swap(table);
-    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
-    playCompletion();
+    const char* verdict =
+        equal ? "Risulta valida l'ipotesi nulla che prevedeva l'assenza di effetti e si afferma che i gruppi sono "
+                "uguali tra loro."
+              : "Si rigetta l'ipotesi nulla che prevedeva l'assenza di effetti e si afferma che molto probabilmente "
+                "almeno uno dei gruppi è diverso dagli altri. Forse tutti i gruppi sono diversi uno dall'altro, forse "
+                "solo uno di loro.";
+    // Row 6 stays empty; the first two columns widen for the labels and
+    // the verdict below it.
+    table.setWidth(0, 240);
+    table.setWidth(1, 300);
+    writeLabelsBeside(table, 0, 7,
+                      {
+                          {"SSW - Sum of Squares Within Groups", formatValue(a.SSW, digits)},
+                          {"Total Average", formatValue(a.G, digits)},
+                          {"TSS - Total Sum of Squares", formatValue(a.TSS, digits)},
+                          {"SSB - Sum of Squares Between", formatValue(a.SSB, digits)},
+                          {"SSB.Degr.Freedom", IntToStr(a.dfB)},
+                          {"SSW.Degr.Freedom", IntToStr(a.dfW)},
+                          {"T", formatValue(a.F, digits)},
+                          {"F(95%) - Fisher-Snedecor", formatValue(F95, digits)},
+                          {equal ? "T < F" : "T > F", verdict},
+                      });
+    showResults(std::move(table));
 }
 
 }  // namespace velmora

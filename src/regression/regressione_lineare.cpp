@@ -91,7 +91,7 @@ TRegressioneLineare::TRegressioneLineare(TMenuGEN& menu_)
 
 void TRegressioneLineare::Analisi_IMGClick()
 {
-    Ferma = false;
+    beginRun();
     colonna_X = 0;
     const std::string xName = Colonna_X_LST.selectedText();
     const std::string yName = Colonna_Y_LST.selectedText();
@@ -174,8 +174,7 @@ void TRegressioneLineare::Analisi_IMGClick()
     last_ = LastRun{true, A, B, Min, Max, distinctPoints(ValoriX.data(), ValoriY.data(), n),
                     xName, yName, xProgressive, colonna_X};
 
-    Tabella_TXT.swap(table);
-    Tabella_TXT.currentRow = Tabella_TXT.currentCol = -1;
+    showResults(std::move(table));
 
     Grafico.title = "Linear Regression - " + yName;
     Grafico.leftAxis.title = yName;
@@ -189,8 +188,6 @@ void TRegressioneLineare::Analisi_IMGClick()
     for (const auto& [x, y] : last_.points) Series2().addXY(x, y);
     Series1().addXY(Min, yAtMin);
     Series1().addXY(Max, yAtMax);
-    Grafico.changed();
-    playCompletion();
 }
 
 void TRegressioneLineare::CopiaColonna_IMGClick()

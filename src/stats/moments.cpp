@@ -16,8 +16,9 @@ Moments momentsOfSorted(const double* sorted, int n)
         if (m.min > v) m.min = v;
         if (v > m.max) m.max = v;
     }
-    m.mean = sum / n;
-    m.median = n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    m.mean = sum / n;  // no values: 0/0, with its flag
+    if (n < 1) m.median = std::numeric_limits<double>::quiet_NaN();
+    else m.median = n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
 
     if (n < 2) {
         m.variance = m.standardDeviation = std::numeric_limits<double>::quiet_NaN();

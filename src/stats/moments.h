@@ -19,7 +19,8 @@ struct Moments {
     double standardDeviation = 0.0;
 };
 
-// sorted[0..n-1] ascending (only the median needs the order), n >= 1.
+// sorted[0..n-1] ascending (only the median needs the order). No values
+// give a mean of 0/0 (the invalid-operation flag) and NAN for the rest.
 // Plain arithmetic: a fault (an overflowing sum) raises the floating-point
 // flags and leaves its measure INF or NAN, for the caller to check or show.
 Moments momentsOfSorted(const double* sorted, int n);

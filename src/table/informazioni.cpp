@@ -7,6 +7,7 @@ namespace velmora {
 TInformazioni::TInformazioni(TMenuGEN& menu) : Window("TInformazioni", "Informazioni", 800, 390), menu_(menu)
 {
     frameless = true;
+    closesOnEscape = false;
     background = 0xFF709229;
 
     logo_IMG.preferredWidth = 800;

@@ -49,6 +49,8 @@ const std::vector<AnalysisEntry>& analysisTable()
 
 TMenuGEN::TMenuGEN(Platform& platform_) : Window("TMenuGEN", baseTitle, 1024, 720), platform(platform_)
 {
+    // Closing the main window ends the program: Escape must not do it.
+    closesOnEscape = false;
     declare(Nuovi_Dati_IMG).onClick = [this] { Nuovi_Dati_IMGClick(); };
     declare(Numero_righe_TXT).preferredWidth = 40;
     declare(Numero_colonne_TXT).preferredWidth = 40;

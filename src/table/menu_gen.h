@@ -48,16 +48,16 @@ public:
 
     Platform& platform;
 
-    Button Nuovi_Dati_IMG{"Nuovi_Dati_IMG", "Nuovi dati"};
-    Button Apri_Dati_IMG{"Apri_Dati_IMG", "Apri dati"};
-    Button Salva_Dati_IMG{"Salva_Dati_IMG", "Salva dati"};
+    Button Nuovi_Dati_IMG{"Nuovi_Dati_IMG", "Nuovi dati", ButtonIcon::New};
+    Button Apri_Dati_IMG{"Apri_Dati_IMG", "Apri dati", ButtonIcon::Open};
+    Button Salva_Dati_IMG{"Salva_Dati_IMG", "Salva dati", ButtonIcon::Save};
     EditBox Numero_righe_TXT{"Numero_righe_TXT", "N.righe", "1"};
     EditBox Numero_colonne_TXT{"Numero_colonne_TXT", "N.colonne", "1"};
-    Button Equazioni_IMG{"Equazioni_IMG", "Equazioni"};
-    Button FiltraDati_IMG{"FiltraDati_IMG", "Filtra Dati"};
+    Button Equazioni_IMG{"Equazioni_IMG", "Equazioni", ButtonIcon::Pictures};
+    Button FiltraDati_IMG{"FiltraDati_IMG", "Filtra Dati", ButtonIcon::Run};
     ComboBox TipoAnalisi_LST{"TipoAnalisi_LST", "Tipo di Analisi", Area::CommandBar};
-    Button Analisi_IMG{"Analisi_IMG", "Analizza"};
-    Button Informazioni_IMG{"Informazioni_IMG", "Informazioni"};
+    Button Analisi_IMG{"Analisi_IMG", "Analizza", ButtonIcon::Run};
+    Button Informazioni_IMG{"Informazioni_IMG", "Informazioni", ButtonIcon::Information};
     GridBox Tabella_TXT{"Tabella_TXT"};
     ProgressBar barra;
 

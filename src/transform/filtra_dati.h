@@ -13,8 +13,8 @@ public:
     explicit TFiltraDati(TMenuGEN& menu);
 
     CheckBox MettiDatiInCoda_CHK{"MettiDatiInCoda_CHK", "Metti i nuovi dati in coda"};
-    Button SostituisciTabella_IMG{"SostituisciTabella_IMG", "Usa questa tabella"};
-    Button TogliCelleVuote_IMG{"TogliCelleVuote_IMG", "Togli vuote"};
+    Button SostituisciTabella_IMG{"SostituisciTabella_IMG", "Usa questa tabella", ButtonIcon::Copy};
+    Button TogliCelleVuote_IMG{"TogliCelleVuote_IMG", "Togli vuote", ButtonIcon::Discard};
 
     void Analisi_IMGClick();
     void ListaColonneItemClick(int index);

@@ -38,7 +38,7 @@ FormulaWindow::ValueTable FormulaWindow::readValueTable(const ColumnFormula& for
     const int n = menu.Tabella_TXT.rowCount();
     ValueTable table;
     table.columns.assign(columns.size(), std::vector<double>(static_cast<std::size_t>(n)));
-    fp::clear();
+    fp::Section reading;
     for (int r = 0; r < n; ++r) {
         for (std::size_t k = 0; k < columns.size(); ++k) table.columns[k][r] = readValue(columns[k], r, digits);
         if (fp::raised()) fp::check();  // a value that overflows when rounded fails at its row

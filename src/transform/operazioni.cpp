@@ -56,10 +56,11 @@ void TOperazioni::ListaColonneItemClick(int index)
 void TOperazioni::Analisi_IMGClick()
 {
     if (!formulaTyped()) return;
-    Ferma = false;
+    beginRun();
     const int digits = digitCount();
     const int n = menu.Tabella_TXT.rowCount();
     TMenuGEN::PulisciTabella(n, 1, Tabella_TXT, true);
+    resultsBelongToThisRun();
 
     const ColumnFormula formula = scanFormula(Operazione_TXT.text, menu.Tabella_TXT, true);
     const ValueTable values = readValueTable(formula, digits);

@@ -19,7 +19,7 @@ public:
     CheckBox RigaSuccessiva_CHK{"RigaSuccessiva_CHK", "riga + 1"};
     Button Image1{"Image1", "Aggiungi contatore"};
     Memo Risultati_TXT{"Risultati_TXT", "Risultati", Area::Chart};
-    Button SalvaRisultati_IMG{"SalvaRisultati_IMG", "Salva Risultati"};
+    Button SalvaRisultati_IMG{"SalvaRisultati_IMG", "Salva Risultati", ButtonIcon::Save};
     EditBox NomeColonna_TXT{"NomeColonna_TXT", "Nome colonna"};
     FileDialogSpec DialogoSalva_Testo{"File di testo semplice", "*.txt", "*.txt", true};
 

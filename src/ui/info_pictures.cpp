@@ -12,6 +12,7 @@
 
 #include "stats/correlogram.h"
 #include "stats/densities.h"
+#include "stats/gauss_jordan.h"
 #include "ui/formula_painter.h"
 #include "ui/pictures.h"
 
@@ -216,30 +217,20 @@ private:
 };
 
 // Least squares polynomial of a degree through the points, by the normal
-// equations; coefficients from the constant up.
+// equations solved as the polynomial regression solves them; coefficients
+// from the constant up.
 std::vector<double> fitPolynomial(const std::vector<QPointF>& pts, int degree)
 {
-    const int m = degree + 1;
-    std::vector<std::vector<double>> a(m, std::vector<double>(m + 1, 0));
+    const std::size_t m = degree + 1;
+    std::vector<double> w(m * m, 0.0), v(m, 0.0), coef(m);
     for (const QPointF& p : pts) {
-        for (int r = 0; r < m; ++r) {
-            for (int c = 0; c < m; ++c) a[r][c] += std::pow(p.x(), r + c);
-            a[r][m] += p.y() * std::pow(p.x(), r);
+        for (std::size_t r = 0; r < m; ++r) {
+            for (std::size_t c = 0; c < m; ++c) w[r * m + c] += std::pow(p.x(), static_cast<double>(r + c));
+            v[r] += p.y() * std::pow(p.x(), static_cast<double>(r));
         }
     }
-    for (int col = 0; col < m; ++col) {
-        int best = col;
-        for (int r = col + 1; r < m; ++r)
-            if (std::fabs(a[r][col]) > std::fabs(a[best][col])) best = r;
-        std::swap(a[col], a[best]);
-        for (int r = 0; r < m; ++r) {
-            if (r == col) continue;
-            const double f = a[r][col] / a[col][col];
-            for (int c = col; c <= m; ++c) a[r][c] -= f * a[col][c];
-        }
-    }
-    std::vector<double> coef(m);
-    for (int r = 0; r < m; ++r) coef[r] = a[r][m] / a[r][r];
+    stats::gaussJordanInvert(w, m);
+    stats::multiplyMatrixVector(w, m, v, coef);
     return coef;
 }
 

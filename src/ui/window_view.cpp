@@ -39,20 +39,21 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-QStyle::StandardPixmap iconFor(const std::string& caption)
+QStyle::StandardPixmap iconFor(ButtonIcon icon)
 {
-    const QString c = qs(caption);
-    if (c.startsWith("Calcola") || c.startsWith("Analizza") || c.startsWith("Filtra")) return QStyle::SP_MediaPlay;
-    if (c.startsWith("Ferma")) return QStyle::SP_MediaStop;
-    if (c.startsWith("Salva")) return QStyle::SP_DialogSaveButton;
-    if (c.startsWith("Apri")) return QStyle::SP_DialogOpenButton;
-    if (c.startsWith("Nuovi")) return QStyle::SP_FileIcon;
-    if (c.startsWith("Informazioni")) return QStyle::SP_MessageBoxInformation;
-    if (c.startsWith("Equazioni") || c.startsWith("Distribuzioni") || c.startsWith("Tipologie"))
-        return QStyle::SP_FileDialogInfoView;
-    if (c.startsWith("Disegna")) return QStyle::SP_FileDialogContentsView;
-    if (c.startsWith("Copia") || c.startsWith("Usa")) return QStyle::SP_ArrowForward;
-    if (c.startsWith("Togli")) return QStyle::SP_DialogDiscardButton;
+    switch (icon) {
+    case ButtonIcon::Run: return QStyle::SP_MediaPlay;
+    case ButtonIcon::Stop: return QStyle::SP_MediaStop;
+    case ButtonIcon::Save: return QStyle::SP_DialogSaveButton;
+    case ButtonIcon::Open: return QStyle::SP_DialogOpenButton;
+    case ButtonIcon::New: return QStyle::SP_FileIcon;
+    case ButtonIcon::Information: return QStyle::SP_MessageBoxInformation;
+    case ButtonIcon::Pictures: return QStyle::SP_FileDialogInfoView;
+    case ButtonIcon::Draw: return QStyle::SP_FileDialogContentsView;
+    case ButtonIcon::Copy: return QStyle::SP_ArrowForward;
+    case ButtonIcon::Discard: return QStyle::SP_DialogDiscardButton;
+    case ButtonIcon::None: break;
+    }
     return QStyle::SP_CommandLink;
 }
 
@@ -179,293 +180,305 @@ void WindowView::act(const std::function<bool()>& action)
 
 QWidget* WindowView::makeWidget(Control& control)
 {
-    Control* c = &control;
     QWidget* widget = nullptr;
-    const bool inColumn = control.area != Area::CommandBar;
     switch (control.kind) {
-    case ControlKind::Button: {
-        auto& b = static_cast<Button&>(control);
-        auto* tb = new QToolButton;
-        tb->setText(qs(b.caption));
-        if (control.area == Area::CommandBar) {
-            tb->setIcon(style()->standardIcon(iconFor(b.caption)));
-            tb->setIconSize(QSize(28, 28));
-            tb->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        }
-        tb->setAutoRaise(control.area == Area::CommandBar);
-        connect(tb, &QToolButton::clicked, this, [this, &b] { act([&] { return clickControl(window_, b); }); });
-        syncers_.push_back([tb, &b] {
-            tb->setEnabled(b.enabled);
-            tb->setVisible(b.visible);
-        });
-        widget = tb;
-        break;
-    }
-    case ControlKind::CheckBox: {
-        auto& m = static_cast<CheckBox&>(control);
-        auto* cb = new QCheckBox(qs(m.caption));
-        connect(cb, &QCheckBox::clicked, this, [this, &m](bool checked) {
-            m.checked = checked;
-            act([&] { return changeControl(window_, m); });
-        });
-        syncers_.push_back([cb, &m] {
-            cb->setChecked(m.checked);
-            cb->setEnabled(m.enabled);
-            cb->setVisible(m.visible);
-        });
-        widget = cb;
-        break;
-    }
-    case ControlKind::RadioButton: {
-        auto& m = static_cast<RadioButton&>(control);
-        auto* rb = new QRadioButton(qs(m.caption));
-        rb->setAutoExclusive(false);
-        connect(rb, &QRadioButton::clicked, this, [this, &m] {
-            m.checked = true;
-            act([&] { return changeControl(window_, m); });
-        });
-        syncers_.push_back([rb, &m] {
-            rb->setChecked(m.checked);
-            rb->setEnabled(m.enabled);
-            rb->setVisible(m.visible);
-        });
-        widget = rb;
-        break;
-    }
-    case ControlKind::EditBox: {
-        auto& m = static_cast<EditBox&>(control);
-        auto* le = new QLineEdit;
-        le->setObjectName(qs(m.name));
-        if (m.preferredWidth > 0) le->setFixedWidth(m.preferredWidth);
-        le->setReadOnly(m.readOnly);
-        connect(le, &QLineEdit::textEdited, this, [&m](const QString& t) { m.text = t.toStdString(); });
-        syncers_.push_back([le, &m] {
-            const QString t = qs(m.text);
-            if (le->text() != t) le->setText(t);
-            le->setEnabled(m.enabled);
-        });
-        widget = labelled(m.caption, le, inColumn);
-        break;
-    }
-    case ControlKind::ComboBox: {
-        auto& m = static_cast<ComboBox&>(control);
-        auto* box = new QComboBox;
-        box->setObjectName(qs(m.name));
-        if (m.preferredWidth > 0) {
-            // The box keeps its width; its list opens as wide as the items.
-            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            box->setMinimumContentsLength(1);
-            box->setMinimumWidth(m.preferredWidth);
-        }
-        connect(box, QOverload<int>::of(&QComboBox::activated), this, [this, &m](int index) {
-            m.itemIndex = index;
-            act([&] { return changeControl(window_, m); });
-        });
-        auto shown = std::make_shared<std::vector<std::string>>();
-        syncers_.push_back([box, &m, shown] {
-            if (*shown != m.items) {
-                *shown = m.items;
-                box->clear();
-                for (const std::string& item : m.items) box->addItem(qs(item));
-            }
-            if (box->currentIndex() != m.itemIndex) box->setCurrentIndex(m.itemIndex);
-            box->setEnabled(m.enabled);
-        });
-        widget = labelled(m.caption, box, inColumn);
-        break;
-    }
-    case ControlKind::CheckList: {
-        auto& m = static_cast<CheckList&>(control);
-        auto* list = new QListWidget;
-        list->setObjectName(qs(m.name));
-        connect(list, &QListWidget::itemClicked, this, [this, list, &m](QListWidgetItem* item) {
-            const int row = list->row(item);
-            act([&] { return clickListItem(window_, m, row); });
-        });
-        syncers_.push_back([list, &m] {
-            if (list->count() != static_cast<int>(m.items.size())) {
-                list->clear();
-                for (std::size_t i = 0; i < m.items.size(); ++i) {
-                    auto* item = new QListWidgetItem;
-                    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                    if (m.checkMarks) item->setCheckState(Qt::Unchecked);
-                    list->addItem(item);
-                }
-            }
-            for (int i = 0; i < list->count(); ++i) {
-                QListWidgetItem* item = list->item(i);
-                const QString t = qs(m.items[i].text);
-                if (item->text() != t) item->setText(t);
-                const Qt::CheckState state = m.items[i].checked ? Qt::Checked : Qt::Unchecked;
-                if (m.checkMarks && item->checkState() != state) item->setCheckState(state);
-            }
-            list->setEnabled(m.enabled);
-        });
-        widget = labelled(m.caption, list, true);
-        break;
-    }
-    case ControlKind::Grid: {
-        auto& m = static_cast<GridBox&>(control);
-        auto* view = new GridView;
-        if (m.onCopy) {
-            view->onCopy = [this, view, &m] {
-                const CellRange block = selectedBlock(*view);
-                act([&] {
-                    return window_.run([&] { QApplication::clipboard()->setText(QString::fromStdString(m.onCopy(block))); });
-                });
-            };
-        }
-        if (m.onPaste) {
-            view->onPaste = [this, &m] {
-                const std::string text = QApplication::clipboard()->text().toStdString();
-                act([&] { return window_.run([&] { m.onPaste(text); }); });
-            };
-        }
-        view->setObjectName(qs(m.name));
-        auto* model = new GridModel(m, view);
-        view->setModel(model);
-        view->setAlternatingRowColors(m.alternatingRows);
-        view->setShowGrid(true);
-        view->setSelectionBehavior(m.wholeRowSelection ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
-        view->horizontalHeader()->setSectionsMovable(true);
-        view->verticalHeader()->setDefaultSectionSize(22);
-        // A header is never cut: the column is at least as wide as its name.
-        // The values of the first rows widen it too, up to a limit, so that
-        // figures are read whole; wide tables measure fewer rows.
-        auto applyWidths = [view, &m] {
-            const QFontMetrics headerMetrics(view->horizontalHeader()->font());
-            const QFontMetrics cellMetrics(view->font());
-            const int columns = m.columnCount();
-            const int measuredRows = std::min(m.rowCount(), std::clamp(20000 / std::max(columns, 1), 1, 200));
-            for (int c = 0; c < columns; ++c) {
-                const int named = headerMetrics.horizontalAdvance(qs(m.header(c))) + 16;
-                int values = 0;
-                for (int r = 0; r < measuredRows; ++r)
-                    values = std::max(values, cellMetrics.horizontalAdvance(shownText(m.cell(c, r), 60)) + 12);
-                view->setColumnWidth(c, std::max({m.width(c), named, std::min(values, 320), 30}));
-            }
-        };
-        applyWidths();
-        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [&m](const QModelIndex& current) {
-                    m.currentRow = current.isValid() ? current.row() : -1;
-                    m.currentCol = current.isValid() ? current.column() : -1;
-                });
-        // Dragging a column changes the table's column order itself.
-        connect(view->horizontalHeader(), &QHeaderView::sectionMoved, this,
-                [this, view, &m](int, int oldVisual, int newVisual) {
-                    QHeaderView* header = view->horizontalHeader();
-                    header->blockSignals(true);
-                    header->moveSection(newVisual, oldVisual);
-                    header->blockSignals(false);
-                    act([&] {
-                        return window_.run([&] {
-                            m.moveColumn(oldVisual, newVisual);
-                            m.currentCol = newVisual;
-                        });
-                    });
-                });
-        syncers_.push_back([view, model, applyWidths, &m] {
-            if (!model->refresh()) return;
-            applyWidths();
-            // A reset drops the view's focus; give it back the model's cell,
-            // or tell the model there is none.
-            if (m.currentRow >= 0 && m.currentRow < m.rowCount() && m.currentCol >= 0 && m.currentCol < m.columnCount()) {
-                view->setCurrentIndex(model->index(m.currentRow, m.currentCol));
-            } else {
-                m.currentRow = -1;
-                m.currentCol = -1;
-            }
-        });
-        widget = view;
-        break;
-    }
-    case ControlKind::ProgressBar: {
-        auto& m = static_cast<ProgressBar&>(control);
-        auto* bar = new QProgressBar;
-        bar->setTextVisible(false);
-        bar->setMaximumHeight(14);
-        syncers_.push_back([bar, &m] {
-            const int maximum = std::max(m.maximum, 1);
-            bar->setRange(0, maximum);
-            bar->setValue(std::clamp(m.maximum <= 0 && m.position >= m.maximum ? maximum : m.position, 0, maximum));
-        });
-        widget = bar;
-        break;
-    }
-    case ControlKind::Label: {
-        auto& m = static_cast<Label&>(control);
-        auto* label = new QLabel(qs(m.caption));
-        label->setWordWrap(m.wordWrap);
-        if (m.centered) label->setAlignment(Qt::AlignCenter);
-        if (m.spaceAbove > 0) label->setContentsMargins(0, m.spaceAbove, 0, 0);
-        styleText(label, m);
-        syncers_.push_back([label, &m] {
-            const QString t = qs(m.caption);
-            if (label->text() != t) label->setText(t);
-            label->setVisible(m.visible);
-        });
-        widget = label;
-        break;
-    }
-    case ControlKind::Memo: {
-        auto& m = static_cast<Memo&>(control);
-        auto* edit = new QPlainTextEdit;
-        edit->setObjectName(qs(m.name));
-        edit->setReadOnly(m.readOnly);
-        edit->setLineWrapMode(m.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-        if (m.preferredHeight > 0) edit->setFixedHeight(m.preferredHeight);
-        styleText(edit, m);
-        connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &m] {
-            if (!syncing_) m.setText(edit->toPlainText().toStdString());
-        });
-        syncers_.push_back([edit, &m] {
-            QString t;
-            for (std::size_t i = 0; i < m.lines.size(); ++i) {
-                if (i > 0) t += '\n';
-                t += qs(m.lines[i]);
-            }
-            if (edit->toPlainText() != t) edit->setPlainText(t);
-            edit->setEnabled(m.enabled);
-        });
-        widget = labelled(m.caption, edit, true);
-        break;
-    }
-    case ControlKind::Chart: {
-        auto& m = static_cast<ChartBox&>(control);
-        auto* plot = new QCustomPlot;
-        plot->setObjectName(qs(m.name));
-        plot->setMinimumSize(200, 150);
-        plot->setBackground(Qt::white);
-        auto last = std::make_shared<std::uint64_t>(~0ULL);
-        syncers_.push_back([plot, &m, last] {
-            m.screenWidth = plot->width();
-            m.screenHeight = plot->height();
-            // Every change of the model bumps its revision.
-            if (m.revision != *last) {
-                *last = m.revision;
-                renderChart(m, *plot);
-            }
-        });
-        widget = plot;
-        break;
-    }
-    case ControlKind::Image: {
-        auto& m = static_cast<Image&>(control);
-        auto* label = new QLabel;
-        const QSize size(m.preferredWidth > 0 ? m.preferredWidth : 300, m.preferredHeight > 0 ? m.preferredHeight : 200);
-        label->setPixmap(drawPicture(m.picture, size));
-        label->setFixedSize(size);
-        if (m.onClick) {
-            label->setCursor(Qt::PointingHandCursor);
-            label->installEventFilter(new ClickFilter(label, [this, c] { act([&] { return clickControl(window_, *c); }); }));
-        }
-        widget = label;
-        break;
-    }
+    case ControlKind::Button: widget = makeButton(static_cast<Button&>(control)); break;
+    case ControlKind::CheckBox: widget = makeCheckBox(static_cast<CheckBox&>(control)); break;
+    case ControlKind::RadioButton: widget = makeRadioButton(static_cast<RadioButton&>(control)); break;
+    case ControlKind::EditBox: widget = makeEditBox(static_cast<EditBox&>(control)); break;
+    case ControlKind::ComboBox: widget = makeComboBox(static_cast<ComboBox&>(control)); break;
+    case ControlKind::CheckList: widget = makeCheckList(static_cast<CheckList&>(control)); break;
+    case ControlKind::Grid: widget = makeGrid(static_cast<GridBox&>(control)); break;
+    case ControlKind::ProgressBar: widget = makeProgressBar(static_cast<ProgressBar&>(control)); break;
+    case ControlKind::Label: widget = makeLabel(static_cast<Label&>(control)); break;
+    case ControlKind::Memo: widget = makeMemo(static_cast<Memo&>(control)); break;
+    case ControlKind::Chart: widget = makeChart(static_cast<ChartBox&>(control)); break;
+    case ControlKind::Image: widget = makeImage(static_cast<Image&>(control)); break;
     }
     if (widget->objectName().isEmpty()) widget->setObjectName(qs(control.name));
     return widget;
+}
+
+QWidget* WindowView::makeButton(Button& b)
+{
+    auto* tb = new QToolButton;
+    tb->setText(qs(b.caption));
+    if (b.area == Area::CommandBar) {
+        tb->setIcon(style()->standardIcon(iconFor(b.icon)));
+        tb->setIconSize(QSize(28, 28));
+        tb->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    }
+    tb->setAutoRaise(b.area == Area::CommandBar);
+    connect(tb, &QToolButton::clicked, this, [this, &b] { act([&] { return clickControl(window_, b); }); });
+    syncers_.push_back([tb, &b] {
+        tb->setEnabled(b.enabled);
+        tb->setVisible(b.visible);
+    });
+    return tb;
+}
+
+QWidget* WindowView::makeCheckBox(CheckBox& m)
+{
+    auto* cb = new QCheckBox(qs(m.caption));
+    connect(cb, &QCheckBox::clicked, this, [this, &m](bool checked) {
+        m.checked = checked;
+        act([&] { return changeControl(window_, m); });
+    });
+    syncers_.push_back([cb, &m] {
+        cb->setChecked(m.checked);
+        cb->setEnabled(m.enabled);
+        cb->setVisible(m.visible);
+    });
+    return cb;
+}
+
+QWidget* WindowView::makeRadioButton(RadioButton& m)
+{
+    auto* rb = new QRadioButton(qs(m.caption));
+    rb->setAutoExclusive(false);
+    connect(rb, &QRadioButton::clicked, this, [this, &m] {
+        m.checked = true;
+        act([&] { return changeControl(window_, m); });
+    });
+    syncers_.push_back([rb, &m] {
+        rb->setChecked(m.checked);
+        rb->setEnabled(m.enabled);
+        rb->setVisible(m.visible);
+    });
+    return rb;
+}
+
+QWidget* WindowView::makeEditBox(EditBox& m)
+{
+    const bool inColumn = m.area != Area::CommandBar;
+    auto* le = new QLineEdit;
+    le->setObjectName(qs(m.name));
+    if (m.preferredWidth > 0) le->setFixedWidth(m.preferredWidth);
+    le->setReadOnly(m.readOnly);
+    connect(le, &QLineEdit::textEdited, this, [&m](const QString& t) { m.text = t.toStdString(); });
+    syncers_.push_back([le, &m] {
+        const QString t = qs(m.text);
+        if (le->text() != t) le->setText(t);
+        le->setEnabled(m.enabled);
+    });
+    return labelled(m.caption, le, inColumn);
+}
+
+QWidget* WindowView::makeComboBox(ComboBox& m)
+{
+    const bool inColumn = m.area != Area::CommandBar;
+    auto* box = new QComboBox;
+    box->setObjectName(qs(m.name));
+    if (m.preferredWidth > 0) {
+        // The box keeps its width; its list opens as wide as the items.
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(1);
+        box->setMinimumWidth(m.preferredWidth);
+    }
+    connect(box, QOverload<int>::of(&QComboBox::activated), this, [this, &m](int index) {
+        m.itemIndex = index;
+        act([&] { return changeControl(window_, m); });
+    });
+    auto shown = std::make_shared<std::vector<std::string>>();
+    syncers_.push_back([box, &m, shown] {
+        if (*shown != m.items) {
+            *shown = m.items;
+            box->clear();
+            for (const std::string& item : m.items) box->addItem(qs(item));
+        }
+        if (box->currentIndex() != m.itemIndex) box->setCurrentIndex(m.itemIndex);
+        box->setEnabled(m.enabled);
+    });
+    return labelled(m.caption, box, inColumn);
+}
+
+QWidget* WindowView::makeCheckList(CheckList& m)
+{
+    auto* list = new QListWidget;
+    list->setObjectName(qs(m.name));
+    connect(list, &QListWidget::itemClicked, this, [this, list, &m](QListWidgetItem* item) {
+        const int row = list->row(item);
+        act([&] { return clickListItem(window_, m, row); });
+    });
+    syncers_.push_back([list, &m] {
+        if (list->count() != static_cast<int>(m.items.size())) {
+            list->clear();
+            for (std::size_t i = 0; i < m.items.size(); ++i) {
+                auto* item = new QListWidgetItem;
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                if (m.checkMarks) item->setCheckState(Qt::Unchecked);
+                list->addItem(item);
+            }
+        }
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem* item = list->item(i);
+            const QString t = qs(m.items[i].text);
+            if (item->text() != t) item->setText(t);
+            const Qt::CheckState state = m.items[i].checked ? Qt::Checked : Qt::Unchecked;
+            if (m.checkMarks && item->checkState() != state) item->setCheckState(state);
+        }
+        list->setEnabled(m.enabled);
+    });
+    return labelled(m.caption, list, true);
+}
+
+QWidget* WindowView::makeGrid(GridBox& m)
+{
+    auto* view = new GridView;
+    if (m.onCopy) {
+        view->onCopy = [this, view, &m] {
+            const CellRange block = selectedBlock(*view);
+            act([&] {
+                return window_.run([&] { QApplication::clipboard()->setText(QString::fromStdString(m.onCopy(block))); });
+            });
+        };
+    }
+    if (m.onPaste) {
+        view->onPaste = [this, &m] {
+            const std::string text = QApplication::clipboard()->text().toStdString();
+            act([&] { return window_.run([&] { m.onPaste(text); }); });
+        };
+    }
+    view->setObjectName(qs(m.name));
+    auto* model = new GridModel(m, view);
+    view->setModel(model);
+    view->setAlternatingRowColors(m.alternatingRows);
+    view->setShowGrid(true);
+    view->setSelectionBehavior(m.wholeRowSelection ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    view->horizontalHeader()->setSectionsMovable(true);
+    view->verticalHeader()->setDefaultSectionSize(22);
+    // A header is never cut: the column is at least as wide as its name.
+    // The values of the first rows widen it too, up to a limit, so that
+    // figures are read whole; wide tables measure fewer rows.
+    auto applyWidths = [view, &m] {
+        const QFontMetrics headerMetrics(view->horizontalHeader()->font());
+        const QFontMetrics cellMetrics(view->font());
+        const int columns = m.columnCount();
+        const int measuredRows = std::min(m.rowCount(), std::clamp(20000 / std::max(columns, 1), 1, 200));
+        for (int c = 0; c < columns; ++c) {
+            const int named = headerMetrics.horizontalAdvance(qs(m.header(c))) + 16;
+            int values = 0;
+            for (int r = 0; r < measuredRows; ++r)
+                values = std::max(values, cellMetrics.horizontalAdvance(shownText(m.cell(c, r), 60)) + 12);
+            view->setColumnWidth(c, std::max({m.width(c), named, std::min(values, 320), 30}));
+        }
+    };
+    applyWidths();
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [&m](const QModelIndex& current) {
+                m.currentRow = current.isValid() ? current.row() : -1;
+                m.currentCol = current.isValid() ? current.column() : -1;
+            });
+    // Dragging a column changes the table's column order itself.
+    connect(view->horizontalHeader(), &QHeaderView::sectionMoved, this,
+            [this, view, &m](int, int oldVisual, int newVisual) {
+                QHeaderView* header = view->horizontalHeader();
+                header->blockSignals(true);
+                header->moveSection(newVisual, oldVisual);
+                header->blockSignals(false);
+                act([&] {
+                    return window_.run([&] {
+                        m.moveColumn(oldVisual, newVisual);
+                        m.currentCol = newVisual;
+                    });
+                });
+            });
+    syncers_.push_back([view, model, applyWidths, &m] {
+        if (!model->refresh()) return;
+        applyWidths();
+        // A reset drops the view's focus; give it back the model's cell,
+        // or tell the model there is none.
+        if (m.currentRow >= 0 && m.currentRow < m.rowCount() && m.currentCol >= 0 && m.currentCol < m.columnCount()) {
+            view->setCurrentIndex(model->index(m.currentRow, m.currentCol));
+        } else {
+            m.currentRow = -1;
+            m.currentCol = -1;
+        }
+    });
+    return view;
+}
+
+QWidget* WindowView::makeProgressBar(ProgressBar& m)
+{
+    auto* bar = new QProgressBar;
+    bar->setTextVisible(false);
+    bar->setMaximumHeight(14);
+    syncers_.push_back([bar, &m] {
+        const int maximum = std::max(m.maximum, 1);
+        bar->setRange(0, maximum);
+        bar->setValue(std::clamp(m.maximum <= 0 && m.position >= m.maximum ? maximum : m.position, 0, maximum));
+    });
+    return bar;
+}
+
+QWidget* WindowView::makeLabel(Label& m)
+{
+    auto* label = new QLabel(qs(m.caption));
+    label->setWordWrap(m.wordWrap);
+    if (m.centered) label->setAlignment(Qt::AlignCenter);
+    if (m.spaceAbove > 0) label->setContentsMargins(0, m.spaceAbove, 0, 0);
+    styleText(label, m);
+    syncers_.push_back([label, &m] {
+        const QString t = qs(m.caption);
+        if (label->text() != t) label->setText(t);
+        label->setVisible(m.visible);
+    });
+    return label;
+}
+
+QWidget* WindowView::makeMemo(Memo& m)
+{
+    auto* edit = new QPlainTextEdit;
+    edit->setObjectName(qs(m.name));
+    edit->setReadOnly(m.readOnly);
+    edit->setLineWrapMode(m.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    if (m.preferredHeight > 0) edit->setFixedHeight(m.preferredHeight);
+    styleText(edit, m);
+    connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &m] {
+        if (!syncing_) m.setText(edit->toPlainText().toStdString());
+    });
+    syncers_.push_back([edit, &m] {
+        QString t;
+        for (std::size_t i = 0; i < m.lines.size(); ++i) {
+            if (i > 0) t += '\n';
+            t += qs(m.lines[i]);
+        }
+        if (edit->toPlainText() != t) edit->setPlainText(t);
+        edit->setEnabled(m.enabled);
+    });
+    return labelled(m.caption, edit, true);
+}
+
+QWidget* WindowView::makeChart(ChartBox& m)
+{
+    auto* plot = new QCustomPlot;
+    plot->setObjectName(qs(m.name));
+    plot->setMinimumSize(200, 150);
+    plot->setBackground(Qt::white);
+    auto last = std::make_shared<std::uint64_t>(~0ULL);
+    syncers_.push_back([plot, &m, last] {
+        m.screenWidth = plot->width();
+        m.screenHeight = plot->height();
+        // Every change of the model bumps its revision.
+        if (m.revision != *last) {
+            *last = m.revision;
+            renderChart(m, *plot);
+        }
+    });
+    return plot;
+}
+
+QWidget* WindowView::makeImage(Image& m)
+{
+    auto* label = new QLabel;
+    const QSize size(m.preferredWidth > 0 ? m.preferredWidth : 300, m.preferredHeight > 0 ? m.preferredHeight : 200);
+    label->setPixmap(drawPicture(m.picture, size));
+    label->setFixedSize(size);
+    if (m.onClick) {
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(new ClickFilter(label, [this, &m] { act([&] { return clickControl(window_, m); }); }));
+    }
+    return label;
 }
 
 void WindowView::build()
@@ -680,8 +693,7 @@ void WindowView::closeEvent(QCloseEvent* event)
 
 void WindowView::keyPressEvent(QKeyEvent* event)
 {
-    // Escape does not close a window that has its own way of closing.
-    if (event->key() == Qt::Key_Escape && (window_.frameless || window_.className() == "TMenuGEN")) {
+    if (event->key() == Qt::Key_Escape && !window_.closesOnEscape) {
         event->ignore();
         return;
     }

@@ -32,6 +32,19 @@ protected:
 private:
     void build();
     QWidget* makeWidget(Control& control);
+    // One per kind of control: the widget, its signals and its syncer.
+    QWidget* makeButton(Button& b);
+    QWidget* makeCheckBox(CheckBox& m);
+    QWidget* makeRadioButton(RadioButton& m);
+    QWidget* makeEditBox(EditBox& m);
+    QWidget* makeComboBox(ComboBox& m);
+    QWidget* makeCheckList(CheckList& m);
+    QWidget* makeGrid(GridBox& m);
+    QWidget* makeProgressBar(ProgressBar& m);
+    QWidget* makeLabel(Label& m);
+    QWidget* makeMemo(Memo& m);
+    QWidget* makeChart(ChartBox& m);
+    QWidget* makeImage(Image& m);
     void act(const std::function<bool()>& action);
     void addPopupMenu(const std::string& menu, const std::string& target);
 

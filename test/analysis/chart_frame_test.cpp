@@ -2,6 +2,8 @@
 // chart-data export and the copy into the data table.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "analysis/analysis_window.h"
 #include "controls/failures.h"
 #include "fake_platform.h"
@@ -30,7 +32,14 @@ struct ChartFrame : ::testing::Test {
     ChartWindow window{menu};
     testing::TempDir dir;
 
-    void computed(int rows) { TMenuGEN::PulisciTabella(rows, 1, window.Tabella_TXT, true); }
+    // Results of `rows` rows published as a run publishes them.
+    void computed(int rows)
+    {
+        StringGrid results;
+        TMenuGEN::PulisciTabella(rows, 1, results, true);
+        window.beginRun();
+        window.showResults(std::move(results));
+    }
 };
 
 TEST_F(ChartFrame, SaveChartAsksForAPngAndSavesOnlyOnConfirmation)
@@ -134,6 +143,46 @@ TEST_F(ChartFrame, CopyAppendsAReadOnlyColumnAndUpdatesTheColumnCount)
                  Error);
     EXPECT_EQ(menu.Tabella_TXT.columnCount(), 3);
     EXPECT_EQ(menu.Numero_colonne_TXT.text, "3");
+}
+
+TEST_F(ChartFrame, CopyRefusesResultsOfAnotherTable)
+{
+    testing::setTable(menu.Tabella_TXT, {{"X", "Y"}, {"1", "2"}, {"3", "4"}});
+    const auto column = [](int index) {
+        return AnalysisWindow::CopiedColumn{"C" + std::to_string(index), {"10", "20"}};
+    };
+    computed(6);
+    // Copying twice is fine: the first copy only appends.
+    window.copyColumnToTable(6, column);
+    window.copyColumnToTable(6, column);
+    EXPECT_EQ(menu.Tabella_TXT.columnCount(), 4);
+
+    // Every kind of change to the data table since the run: a cell, a
+    // header, a row, a whole new table.
+    const std::function<void()> changes[] = {
+        [&] { menu.Tabella_TXT.setCell(0, 0, "5"); },
+        [&] { menu.Tabella_TXT.setHeader(1, "Z"); },
+        [&] { menu.Tabella_TXT.setRowCount(3); },
+        [&] { testing::setTable(menu.Tabella_TXT, {{"P", "Q"}, {"1", "2"}}); },
+    };
+    for (const auto& change : changes) {
+        computed(6);
+        change();
+        const int before = menu.Tabella_TXT.columnCount();
+        platform.messages.clear();
+        window.copyColumnToTable(6, column);
+        EXPECT_EQ(platform.messages, std::vector<std::string>{"Devi prima calcolare i parametri delle distribuzioni"});
+        EXPECT_EQ(menu.Tabella_TXT.columnCount(), before);
+    }
+
+    // A run that fails after it started keeps the old results' revision:
+    // those results still belong to the table before the change.
+    computed(6);
+    menu.Tabella_TXT.setCell(0, 0, "7");
+    window.beginRun();
+    platform.messages.clear();
+    window.copyColumnToTable(6, column);
+    EXPECT_EQ(platform.lastMessage(), "Devi prima calcolare i parametri delle distribuzioni");
 }
 
 }  // namespace

@@ -185,6 +185,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ExportBeforeComputing",
              {"--open", "@data/regressione.txt", "--analysis", "Regression Linear", "--click", "Esporta_Distribuzione_IMG"},
              0, warning + "Devi prima calcolare i parametri delle distribuzioni\n", "", {}},
+        // The fit belongs to the table it came from: after another file is
+        // opened, the copy is refused and the new table stays as it was read.
+        Case{"CopyRefusedAfterAnotherFile",
+             with(linearRegression, {"--window", "TMenuGEN", "--open", "@data/due_colonne.txt", "--window",
+                                     "TRegressioneLineare", "--click", "CopiaColonna_IMG", "--window", "TMenuGEN",
+                                     "--save-grid", "Tabella_TXT", "@out/dati.txt"}),
+             0, warning + "Devi prima calcolare i parametri delle distribuzioni\n", "",
+             {{"dati.txt", "@data/due_colonne.txt"}}},
         Case{"TTest",
              {"--open", "@data/ttest.txt", "--analysis", "T Test", "--set", "ListaColonne=Gruppo1", "--set",
               "ListaColonne=Gruppo2", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/t.txt"},
@@ -279,7 +287,23 @@ INSTANTIATE_TEST_SUITE_P(
                                "ListaColonne=Gelati", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT",
                                "@out/p.txt", "--set", "TipoAnalisi_LST=Spearman", "--click", "Analisi_IMG",
                                "--save-grid", "Tabella_TXT", "@out/s.txt"}),
-             0, warning, "", {{"p.txt", "pearson.txt"}, {"s.txt", "spearman.txt"}}}),
+             0, warning, "", {{"p.txt", "pearson.txt"}, {"s.txt", "spearman.txt"}}},
+        // The coefficients replace the data table, which is saved from the
+        // main window.
+        Case{"AutocorrelationReplacesTheTable",
+             with(openSeries, {"--analysis", "Autocorrelation", "--set", "Colonna_LST=Gelati", "--click", "Analisi_IMG",
+                               "--save-grid", "Tabella_TXT", "@out/r.txt", "--click", "SostituisciTabella_IMG",
+                               "--window", "TMenuGEN", "--save-grid", "Tabella_TXT", "@out/dati.txt"}),
+             0, warning + "Tabella sostituita\n", "",
+             {{"r.txt", "autocorrelazione.txt"}, {"dati.txt", "autocorrelazione.txt"}}},
+        Case{"AutocorrelationLimitsFarApart",
+             with(openSeries, {"--analysis", "Autocorrelation", "--set", "Limite_K_CHK=true", "--set",
+                               "Limite_K_inf_TXT=30", "--click", "Analisi_IMG"}),
+             0,
+             warning +
+                 "Il limite inferiore di K (30) supera il limite superiore (10).\\rIl limite superiore è al massimo il "
+                 "numero di righe diviso 4.\n",
+             "", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // Pictures cannot be compared with a reference across font versions; the

@@ -5,22 +5,21 @@
 
 #include <gtest/gtest.h>
 
-#include "app/application.h"
-#include "inference_fixture.h"
+#include "window_fixture.h"
 
 namespace velmora {
 namespace {
 
 using testing::columns;
 using testing::FakePlatform;
-using testing::Rows;
+using Rows = testing::Table;
 
-struct CorrelationWindow : testing::InferenceWindow<TCorrelazione> {
+struct CorrelationWindow : testing::WindowFixture<TCorrelazione> {
     void run(const Rows& rows, const char* kind)
     {
-        load(rows, {0, 1});
+        open(rows, {0, 1});
         ASSERT_TRUE(window.TipoAnalisi_LST.selectText(kind));
-        calcola();
+        ASSERT_EQ(click(window.Analisi_IMG), "");
     }
 };
 
@@ -48,9 +47,9 @@ TEST_F(CorrelationWindow, PearsonTables)
         EXPECT_EQ(t.header(1), "Value");
         EXPECT_EQ(t.width(0), 160);
         EXPECT_EQ(t.width(1), 300);
-        EXPECT_EQ(result(0), (std::vector<std::string>{"Average(A)", "Average(B)", "StdDev(A)", "StdDev(B)", "Covariance",
+        EXPECT_EQ(resultColumn(0), (std::vector<std::string>{"Average(A)", "Average(B)", "StdDev(A)", "StdDev(B)", "Covariance",
                                                        "Pearson", "Verifica"}));
-        EXPECT_EQ(result(1), c.values);
+        EXPECT_EQ(resultColumn(1), c.values);
     }
     EXPECT_EQ(platform.tones, FakePlatform::completion(3));
 }
@@ -59,24 +58,24 @@ TEST_F(CorrelationWindow, SpearmanCorrelatesAverageRanks)
 {
     run(columns({{"10", "20", "20", "30"}, {"5", "1", "3", "2"}}), "Spearman");
     ASSERT_EQ(window.Tabella_TXT.rowCount(), 13);
-    EXPECT_EQ(result(0), (std::vector<std::string>{"Average(A)", "Average(B)", "StdDev(A)", "StdDev(B)", "Covariance",
+    EXPECT_EQ(resultColumn(0), (std::vector<std::string>{"Average(A)", "Average(B)", "StdDev(A)", "StdDev(B)", "Covariance",
                                                    "Spearman", "Verifica", "", "Rank(A)", "1", "2.5", "2.5", "4"}));
-    EXPECT_EQ(result(1), (std::vector<std::string>{"2.5", "2.5", "1.22474487139159", "1.29099444873581", "-1",
+    EXPECT_EQ(resultColumn(1), (std::vector<std::string>{"2.5", "2.5", "1.22474487139159", "1.29099444873581", "-1",
                                                    "-0.632455532033676", "Buona correlazione tra le serie", "",
                                                    "Rank(B)", "4", "1", "3", "2"}));
 
     // A monotonic but curved relation: Pearson about 0.98, Spearman 1.
     run(columns({{"1", "2", "3", "4"}, {"1", "4", "9", "16"}}), "Spearman");
-    EXPECT_EQ(cell(1, 5), "1");
+    EXPECT_EQ(resultText(1, 5), "1");
 }
 
 TEST_F(CorrelationWindow, ValuesFarBelowZeroAreRankedByValue)
 {
     run(columns({{"-5e9", "-2e9", "1", "-3e9", "-2e9"}, {"1", "2", "3", "4", "5"}}), "Spearman");
-    EXPECT_EQ(result(0), (std::vector<std::string>{"Average(A)", "Average(B)", "StdDev(A)", "StdDev(B)", "Covariance",
+    EXPECT_EQ(resultColumn(0), (std::vector<std::string>{"Average(A)", "Average(B)", "StdDev(A)", "StdDev(B)", "Covariance",
                                                    "Spearman", "Verifica", "", "Rank(A)", "1", "3.5", "5", "2",
                                                    "3.5"}));
-    EXPECT_EQ(cell(1, 5), "0.359092423229804");
+    EXPECT_EQ(resultText(1, 5), "0.359092423229804");
 }
 
 TEST(AverageRanks, TiesShareTheMeanOfTheirRanks)
@@ -108,7 +107,7 @@ TEST(CorrelationVerdict, BandBoundaries)
 TEST_F(CorrelationWindow, RefusalsAndFailuresKeepThePreviousTable)
 {
     run(columns({{"1", "2", "3"}, {"3", "2", "1"}}), "Pearson");
-    const std::vector<std::string> before = result(1);
+    const std::vector<std::string> before = resultColumn(1);
 
     const Rows three = columns({{"1", "2"}, {"3", "4"}, {"5", "7"}});
     const std::pair<std::vector<int>, const char*> refusals[] = {
@@ -118,8 +117,8 @@ TEST_F(CorrelationWindow, RefusalsAndFailuresKeepThePreviousTable)
     };
     for (const auto& [checked, message] : refusals) {
         platform.messages.clear();
-        load(three, checked);
-        calcola();
+        open(three, checked);
+        ASSERT_EQ(click(window.Analisi_IMG), "");
         EXPECT_EQ(platform.messages, std::vector<std::string>{message});
     }
     const std::pair<Rows, const char*> failures[] = {
@@ -130,9 +129,9 @@ TEST_F(CorrelationWindow, RefusalsAndFailuresKeepThePreviousTable)
     for (const char* kind : {"Pearson", "Spearman"}) {
         ASSERT_TRUE(window.TipoAnalisi_LST.selectText(kind));
         for (const auto& [rows, message] : failures) {
-            load(rows, {0, 1});
-            EXPECT_EQ(failure(), message) << kind;
-            EXPECT_EQ(result(1), before) << kind << ": " << message;
+            open(rows, {0, 1});
+            EXPECT_EQ(click(window.Analisi_IMG), message) << kind;
+            EXPECT_EQ(resultColumn(1), before) << kind << ": " << message;
         }
     }
     EXPECT_EQ(platform.tones, FakePlatform::completion());
@@ -144,25 +143,18 @@ TEST_F(CorrelationWindow, RoundingOptionOnlyNormalisesTheDigitBox)
     window.NumeroCifre_TXT.text = "0,6";
     run(columns({{"1", "2", "3", "4"}, {"2", "4", "6", "8"}}), "Pearson");
     EXPECT_EQ(window.NumeroCifre_TXT.text, "1");
-    EXPECT_EQ(cell(1, 4), "3.33333333333333");
+    EXPECT_EQ(resultText(1, 4), "3.33333333333333");
 }
 
-TEST(CorrelationApplication, OpensFromTheAnalysisList)
+TEST_F(CorrelationWindow, OpensFromTheAnalysisList)
 {
-    FakePlatform platform;
-    Application app(platform);
-    auto* window = dynamic_cast<TCorrelazione*>(app.window("TCorrelazione"));
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->title, "Correlazione");
-    EXPECT_EQ(window->TipoAnalisi_LST.selectedText(), "Pearson");
-    EXPECT_EQ(window->find("barra"), nullptr);
-    EXPECT_EQ(window->find("Ferma_IMG"), nullptr);
-
-    testing::setTable(app.menu().Tabella_TXT, columns({{"1"}, {"2"}}));
-    ASSERT_TRUE(app.menu().TipoAnalisi_LST.selectText("Correlation"));
-    app.menu().Analisi_IMGClick();
+    EXPECT_EQ(window.title, "Correlazione");
+    EXPECT_EQ(window.TipoAnalisi_LST.selectedText(), "Pearson");
+    EXPECT_EQ(window.find("barra"), nullptr);
+    EXPECT_EQ(window.find("Ferma_IMG"), nullptr);
+    open(columns({{"1"}, {"2"}}));
     EXPECT_EQ(platform.shownModal, std::vector<std::string>{"TCorrelazione"});
-    EXPECT_EQ(window->ListaColonne.items.size(), 2u);
+    EXPECT_EQ(window.ListaColonne.items.size(), 2u);
 }
 
 }  // namespace

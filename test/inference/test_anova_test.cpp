@@ -5,18 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include "app/application.h"
 #include "inference/f_table.h"
-#include "inference_fixture.h"
+#include "window_fixture.h"
 
 namespace velmora {
 namespace {
 
 using testing::columns;
 using testing::FakePlatform;
-using testing::Rows;
+using Rows = testing::Table;
 
-using AnovaWindow = testing::InferenceWindow<TTestANOVA>;
+using AnovaWindow = testing::WindowFixture<TTestANOVA>;
 
 const char* const equalSentence =
     "Risulta valida l'ipotesi nulla che prevedeva l'assenza di effetti e si afferma che i gruppi sono uguali tra "
@@ -36,21 +35,21 @@ Rows staggeredGroups(int groups, int count)
 
 TEST_F(AnovaWindow, ThreeAlikeGroupsGiveTheWholeTable)
 {
-    load(columns({{"1", "2", "3"}, {"2", "3", "4"}, {"3", "4", "5"}}), {0, 1, 2});
-    calcola();
+    open(columns({{"1", "2", "3"}, {"2", "3", "4"}, {"3", "4", "5"}}), {0, 1, 2});
+    ASSERT_EQ(click(window.Analisi_IMG), "");
     const StringGrid& t = window.Tabella_TXT;
     ASSERT_EQ(t.rowCount(), 16);
     ASSERT_EQ(t.columnCount(), 3);
     EXPECT_EQ(t.header(2), "C");
     EXPECT_TRUE(t.readOnly(0) && t.readOnly(2));
-    EXPECT_EQ(result(0), (std::vector<std::string>{"Average", "2", "Sum.Variance", "2", "Count", "3", "",
+    EXPECT_EQ(resultColumn(0), (std::vector<std::string>{"Average", "2", "Sum.Variance", "2", "Count", "3", "",
                                                    "SSW - Sum of Squares Within Groups", "Total Average",
                                                    "TSS - Total Sum of Squares", "SSB - Sum of Squares Between",
                                                    "SSB.Degr.Freedom", "SSW.Degr.Freedom", "T",
                                                    "F(95%) - Fisher-Snedecor", "T < F"}));
-    EXPECT_EQ(result(1), (std::vector<std::string>{"Average", "3", "Sum.Variance", "2", "Count", "3", "", "6", "3",
+    EXPECT_EQ(resultColumn(1), (std::vector<std::string>{"Average", "3", "Sum.Variance", "2", "Count", "3", "", "6", "3",
                                                    "12", "6", "2", "6", "3", "5.14", equalSentence}));
-    EXPECT_EQ(result(2), (std::vector<std::string>{"Average", "4", "Sum.Variance", "2", "Count", "3", "", "", "", "",
+    EXPECT_EQ(resultColumn(2), (std::vector<std::string>{"Average", "4", "Sum.Variance", "2", "Count", "3", "", "", "", "",
                                                    "", "", "", "", "", ""}));
     EXPECT_EQ(window.Medie, (std::vector<double>{2, 3, 4}));
     EXPECT_EQ(window.VarianzeTotaliLocali, (std::vector<double>{2, 2, 2}));
@@ -86,60 +85,60 @@ TEST_F(AnovaWindow, VerdictAndCriticalValueFollowTheData)
         {"12 groups of 2", staggeredGroups(12, 2), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, "52", "2.69", "T > F"},
     };
     for (const Case& c : cases) {
-        load(c.rows, c.checked);
-        calcola();
-        EXPECT_EQ(cell(1, 13), c.F) << c.what;
-        EXPECT_EQ(cell(1, 14), c.F95) << c.what;
-        EXPECT_EQ(cell(0, 15), c.label) << c.what;
-        EXPECT_EQ(cell(1, 15), std::string(c.label) == "T < F" ? equalSentence : differentSentence) << c.what;
+        open(c.rows, c.checked);
+        ASSERT_EQ(click(window.Analisi_IMG), "");
+        EXPECT_EQ(resultText(1, 13), c.F) << c.what;
+        EXPECT_EQ(resultText(1, 14), c.F95) << c.what;
+        EXPECT_EQ(resultText(0, 15), c.label) << c.what;
+        EXPECT_EQ(resultText(1, 15), std::string(c.label) == "T < F" ? equalSentence : differentSentence) << c.what;
     }
 }
 
 TEST_F(AnovaWindow, EqualMeansLeaveOnlyATinyBetweenSum)
 {
     // Means 0.1 + 0.2 + 0.3 in three orders: equal in exact arithmetic.
-    load(columns({{"0.1", "0.2", "0.3"}, {"0.3", "0.1", "0.2"}, {"0.2", "0.3", "0.1"}}), {0, 1, 2});
-    calcola();
-    const double SSB = std::stod(cell(1, 10));
+    open(columns({{"0.1", "0.2", "0.3"}, {"0.3", "0.1", "0.2"}, {"0.2", "0.3", "0.1"}}), {0, 1, 2});
+    ASSERT_EQ(click(window.Analisi_IMG), "");
+    const double SSB = std::stod(resultText(1, 10));
     EXPECT_LT(std::abs(SSB), 1e-15);
-    EXPECT_LT(std::abs(std::stod(cell(1, 13))), 1e-12);
-    EXPECT_EQ(cell(0, 15), "T < F");
+    EXPECT_LT(std::abs(std::stod(resultText(1, 13))), 1e-12);
+    EXPECT_EQ(resultText(0, 15), "T < F");
 }
 
 TEST_F(AnovaWindow, RoundingShowsRoundedFiguresOfUnroundedInputs)
 {
     window.ArrotondaDato_CHK.checked = true;
     window.NumeroCifre_TXT.text = "1";
-    load(columns({{"1.04", "2", "3"}, {"4", "5", "6.04"}}), {0, 1});
-    calcola();
+    open(columns({{"1.04", "2", "3"}, {"4", "5", "6.04"}}), {0, 1});
+    ASSERT_EQ(click(window.Analisi_IMG), "");
     // Means 2.0133.. and 5.0133..; sums 1.9211.. and 2.0811..; SSW 4.0021..;
     // G 3.5133..; TSS 17.5021..; SSB 13.5; F 13.4928..
-    EXPECT_EQ(result(0)[1], "2");
-    EXPECT_EQ(result(1)[1], "5");
-    EXPECT_EQ(result(0)[3], "1.9");
-    EXPECT_EQ(result(1)[3], "2.1");
-    EXPECT_EQ(result(0)[5], "3");
-    EXPECT_EQ(cell(1, 7), "4");
-    EXPECT_EQ(cell(1, 8), "3.5");
-    EXPECT_EQ(cell(1, 9), "17.5");
-    EXPECT_EQ(cell(1, 10), "13.5");
-    EXPECT_EQ(cell(1, 11), "1");
-    EXPECT_EQ(cell(1, 12), "4");
-    EXPECT_EQ(cell(1, 13), "13.5");
-    EXPECT_EQ(cell(1, 14), "7.7");
-    EXPECT_EQ(cell(0, 15), "T > F");
+    EXPECT_EQ(resultColumn(0)[1], "2");
+    EXPECT_EQ(resultColumn(1)[1], "5");
+    EXPECT_EQ(resultColumn(0)[3], "1.9");
+    EXPECT_EQ(resultColumn(1)[3], "2.1");
+    EXPECT_EQ(resultColumn(0)[5], "3");
+    EXPECT_EQ(resultText(1, 7), "4");
+    EXPECT_EQ(resultText(1, 8), "3.5");
+    EXPECT_EQ(resultText(1, 9), "17.5");
+    EXPECT_EQ(resultText(1, 10), "13.5");
+    EXPECT_EQ(resultText(1, 11), "1");
+    EXPECT_EQ(resultText(1, 12), "4");
+    EXPECT_EQ(resultText(1, 13), "13.5");
+    EXPECT_EQ(resultText(1, 14), "7.7");
+    EXPECT_EQ(resultText(0, 15), "T > F");
 }
 
 TEST_F(AnovaWindow, RefusalsAndFailuresKeepThePreviousTable)
 {
-    load(columns({{"1", "2", "3"}, {"4", "5", "6"}}), {0, 1});
-    calcola();
-    const std::vector<std::string> before = result(1);
+    open(columns({{"1", "2", "3"}, {"4", "5", "6"}}), {0, 1});
+    ASSERT_EQ(click(window.Analisi_IMG), "");
+    const std::vector<std::string> before = resultColumn(1);
 
     for (const std::vector<int>& checked : {std::vector<int>{}, std::vector<int>{1}}) {
         platform.messages.clear();
-        load(columns({{"1", "2"}, {"3", "4"}}), checked);
-        calcola();
+        open(columns({{"1", "2"}, {"3", "4"}}), checked);
+        ASSERT_EQ(click(window.Analisi_IMG), "");
         EXPECT_EQ(platform.messages, std::vector<std::string>{"Devi selezionare almeno due colonne da confrontare"});
     }
     const std::pair<Rows, const char*> failures[] = {
@@ -149,9 +148,9 @@ TEST_F(AnovaWindow, RefusalsAndFailuresKeepThePreviousTable)
         {columns({{"1", "x"}, {"2", "3"}}), "'x' is not a valid floating point value"},
     };
     for (const auto& [rows, message] : failures) {
-        load(rows, {0, 1});
-        EXPECT_EQ(failure(), message);
-        EXPECT_EQ(result(1), before) << message;
+        open(rows, {0, 1});
+        EXPECT_EQ(click(window.Analisi_IMG), message);
+        EXPECT_EQ(resultColumn(1), before) << message;
     }
     EXPECT_EQ(platform.tones, FakePlatform::completion());
 }
@@ -170,22 +169,15 @@ TEST(FTable, LookUpTakesTheNextLargerKey)
     for (const Case& c : cases) EXPECT_EQ(criticalF95(c.dfB, c.dfW), c.F95) << c.dfB << ", " << c.dfW;
 }
 
-TEST(AnovaApplication, OpensFromTheAnalysisList)
+TEST_F(AnovaWindow, OpensFromTheAnalysisList)
 {
-    FakePlatform platform;
-    Application app(platform);
-    auto* window = dynamic_cast<TTestANOVA*>(app.window("TTestANOVA"));
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->title, "Analisi della Varianza");
-    EXPECT_EQ(window->find("Ferma_IMG"), nullptr);
-    EXPECT_EQ(window->find("Grafico"), nullptr);
-    EXPECT_EQ(window->Descrizione_LAB.color, colors::orange);
-
-    testing::setTable(app.menu().Tabella_TXT, columns({{"1"}, {"2"}, {"3"}}));
-    ASSERT_TRUE(app.menu().TipoAnalisi_LST.selectText("ANOVA Test"));
-    app.menu().Analisi_IMGClick();
+    EXPECT_EQ(window.title, "Analisi della Varianza");
+    EXPECT_EQ(window.find("Ferma_IMG"), nullptr);
+    EXPECT_EQ(window.find("Grafico"), nullptr);
+    EXPECT_EQ(window.Descrizione_LAB.color, colors::orange);
+    open(columns({{"1"}, {"2"}, {"3"}}));
     EXPECT_EQ(platform.shownModal, std::vector<std::string>{"TTestANOVA"});
-    EXPECT_EQ(window->ListaColonne.items.size(), 3u);
+    EXPECT_EQ(window.ListaColonne.items.size(), 3u);
 }
 
 }  // namespace

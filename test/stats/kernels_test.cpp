@@ -114,6 +114,11 @@ TEST(Moments, SmallColumnsByHand)
     EXPECT_TRUE(std::isnan(stats::shapeOf(one, 1, single.mean, single.standardDeviation).kurtosis));
     EXPECT_NO_THROW(fp::check());
 
+    // No values: nothing is read, the mean is 0/0.
+    const stats::Moments none = stats::momentsOfSorted(nullptr, 0);
+    EXPECT_TRUE(std::isnan(none.mean) && std::isnan(none.median) && std::isnan(none.variance));
+    EXPECT_THROW(fp::check(), MathError);
+
     // The extremes start from +-1e12, so values beyond never replace them.
     const double huge[] = {2e12, 3e12};
     const stats::Moments beyond = stats::momentsOfSorted(huge, 2);

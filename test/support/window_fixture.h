@@ -26,6 +26,18 @@ inline Table column(const std::vector<std::string>& values, const std::string& h
     return t;
 }
 
+// A table of several columns named A, B, C ... from their cells.
+inline Table columns(const std::vector<std::vector<std::string>>& values)
+{
+    Table t(1);
+    for (std::size_t c = 0; c < values.size(); ++c) t[0].push_back(std::string(1, static_cast<char>('A' + c)));
+    for (std::size_t r = 0; !values.empty() && r < values[0].size(); ++r) {
+        t.emplace_back();
+        for (const auto& col : values) t.back().push_back(col[r]);
+    }
+    return t;
+}
+
 // The lines of a file written with CR LF line ends.
 inline std::vector<std::string> crlfLines(const std::string& file)
 {
@@ -76,6 +88,7 @@ protected:
     }
 
     std::string resultText(int col, int row) const { return window.Tabella_TXT.cellText(col, row); }
+    std::vector<std::string> resultColumn(int col) const { return columnTexts(window.Tabella_TXT, col); }
     // Result column k read as label / value pairs, each label above its value.
     std::map<std::string, std::string> labelsAbove(int k = 0) const
     {

@@ -53,7 +53,9 @@ TEST_F(InfoWindows, InformazioniClosesOnlyOnItsLogo)
         EXPECT_EQ(info.logo_IMG.preferredWidth, 800);
         EXPECT_EQ(info.logo_IMG.preferredHeight, 256);
         for (Control* c : info.controls()) {
-            if (c != &info.logo_IMG) EXPECT_FALSE(clickControl(info, *c)) << c->name;
+            if (c != &info.logo_IMG) {
+                EXPECT_FALSE(clickControl(info, *c)) << c->name;
+            }
         }
         EXPECT_TRUE(platform.closed.empty());
         EXPECT_TRUE(clickControl(info, info.logo_IMG));
@@ -107,8 +109,11 @@ TEST_F(InfoWindows, PagesKeepTheirHeadingAboveTheScrollingContent)
         const Window* page = app.window(className);
         ASSERT_NE(page, nullptr) << className;
         for (const Control* c : page->controls()) {
-            if (c->caption == heading) EXPECT_EQ(c->area, Area::Heading) << className;
-            else EXPECT_EQ(c->area, Area::Body) << className << " " << c->name;
+            if (c->caption == heading) {
+                EXPECT_EQ(c->area, Area::Heading) << className;
+            } else {
+                EXPECT_EQ(c->area, Area::Body) << className << " " << c->name;
+            }
         }
     }
 }
@@ -122,7 +127,9 @@ TEST_F(InfoWindows, TheCurvesPageIsOneWindowShownWithoutWaiting)
     std::vector<std::string> captions;
     for (Control* c : page->controls()) {
         if (c->kind == ControlKind::Label) captions.push_back(c->caption);
-        if (c->kind == ControlKind::Image) EXPECT_EQ(c->preferredWidth, 684);
+        if (c->kind == ControlKind::Image) {
+            EXPECT_EQ(c->preferredWidth, 684);
+        }
     }
     EXPECT_EQ(captions, (std::vector<std::string>{"Typical trends of the distributions", "Normal distribution",
                                                   "Rayleigh distribution", "Fisher-Snedecor distribution",

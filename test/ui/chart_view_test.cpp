@@ -16,6 +16,7 @@
 #include "test_tables.h"
 #include "ui/chart_view.h"
 #include "ui/qt_platform.h"
+#include "ui_test_platform.h"
 #include "screenshot.h"
 #include "ui/window_view.h"
 
@@ -104,7 +105,7 @@ TEST(ChartPicture, AutomaticAxesHoldEveryPointAndAFixedMinimumIsKept)
 
 TEST(LinearRegressionView, DrawsTheFitAndSavesThePictureAtItsOnScreenSize)
 {
-    ui::QtPlatform platform;
+    testing::UiTestPlatform platform;
     Application app(platform);
     TMenuGEN& menu = app.menu();
     testing::setTable(menu.Tabella_TXT, {{"Month", "Sales"}, {"1", "12"}, {"2", "15"}, {"3", "14"}, {"4", "19"},

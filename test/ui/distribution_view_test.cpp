@@ -12,6 +12,7 @@
 #include "distributions/distribuzione_normale.h"
 #include "table/table_file.h"
 #include "ui/qt_platform.h"
+#include "ui_test_platform.h"
 #include "screenshot.h"
 #include "ui/window_view.h"
 
@@ -22,7 +23,7 @@ using testing::screenshot;
 
 TEST(NormalView, DrawsTheDensityWithItsOccurrences)
 {
-    ui::QtPlatform platform;
+    testing::UiTestPlatform platform;
     Application app(platform);
     TableFileContent content = parseTableFile(readWholeFile(std::string(VELMORA_SOURCE_DIR) + "/examples/misure.txt"));
     app.menu().Tabella_TXT.swap(content.grid);

@@ -16,18 +16,14 @@
 #include "test_tables.h"
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
+#include "ui_test_platform.h"
 #include "ui/window_view.h"
 
 namespace velmora {
 namespace {
 
-// The real platform without the splash's wait.
-struct NoWaitPlatform : ui::QtPlatform {
-    void sleep(int) override {}
-};
-
 struct Views : ::testing::Test {
-    NoWaitPlatform platform;
+    testing::UiTestPlatform platform;
     Application app{platform};
 
     ui::WindowView& view(const char* className) { return platform.viewOf(*app.window(className)); }
@@ -46,7 +42,9 @@ TEST_F(Views, EveryPictureIsDrawnByTheProgram)
 {
     for (Window* w : app.windows()) {
         for (Control* c : w->controls()) {
-            if (auto* image = dynamic_cast<Image*>(c)) EXPECT_TRUE(ui::hasPicture(image->picture)) << image->picture;
+            if (auto* image = dynamic_cast<Image*>(c)) {
+                EXPECT_TRUE(ui::hasPicture(image->picture)) << image->picture;
+            }
         }
     }
 }

@@ -19,6 +19,7 @@
 #include "test_tables.h"
 #include "ui/grid_model.h"
 #include "ui/qt_platform.h"
+#include "ui_test_platform.h"
 #include "screenshot.h"
 #include "ui/window_view.h"
 
@@ -37,7 +38,7 @@ void loadExample(TMenuGEN& menu, const char* file)
 
 TEST(MainWindowView, ShowsTheControlsByName)
 {
-    ui::QtPlatform platform;
+    testing::UiTestPlatform platform;
     Application app(platform);
     ui::WindowView& view = platform.viewOf(app.menu());
     view.resize(1024, 720);
@@ -148,7 +149,7 @@ TEST(MainWindowView, EditsGoToTheTableAndReadOnlyColumnsRefuse)
 
 TEST(DescriptiveView, ComputesFromTheRealButtons)
 {
-    ui::QtPlatform platform;
+    testing::UiTestPlatform platform;
     Application app(platform);
     loadExample(app.menu(), "misure.txt");
     auto& window = *static_cast<TVelmoraDescrittiva*>(app.window("TVelmoraDescrittiva"));
