@@ -207,12 +207,14 @@ bool AnalysisWindow::fillAndSortValori(const std::vector<int>& columns, int digi
     ValoriArray& valori = menu.Valori;
     valori.resize(n, m);
     // A value that overflows when rounded fails at its cell, before any later
-    // cell is read.
+    // cell is read. Converting a cell raises no flag, so without rounding
+    // there is nothing to check there.
     fp::Section reading;
+    const bool rounded = ArrotondaDato_CHK.checked;
     for (int r = 0; r < n; ++r) {
         for (int k = 0; k < m; ++k) {
             valori(r, k) = readValue(columns[k], r, digits);
-            reading.check();
+            if (rounded) reading.check();
         }
     }
 

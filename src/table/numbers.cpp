@@ -8,6 +8,7 @@
 #include <cstring>
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 #include "controls/failures.h"
 
@@ -362,14 +363,16 @@ void sortAscending(double* values, std::size_t n)
         std::memcpy(&u, &d, sizeof u);
         return (u & 0x8000000000000000ULL) ? ~u : (u | 0x8000000000000000ULL);
     };
-    std::vector<std::uint64_t> a(n), b(n);
+    // Both buffers are written before they are read: no zeroing.
+    auto a = std::make_unique_for_overwrite<std::uint64_t[]>(n);
+    auto b = std::make_unique_for_overwrite<std::uint64_t[]>(n);
     for (std::size_t i = 0; i < n; ++i) a[i] = key(values[i]);
     constexpr int bits = 11;
     constexpr std::uint64_t mask = (1U << bits) - 1;
     std::vector<std::size_t> count(mask + 1);
     for (int shift = 0; shift < 64; shift += bits) {
         std::fill(count.begin(), count.end(), 0);
-        for (std::uint64_t k : a) ++count[(k >> shift) & mask];
+        for (std::size_t i = 0; i < n; ++i) ++count[(a[i] >> shift) & mask];
         if (count[(a[0] >> shift) & mask] == n) continue;  // every key shares this digit
         std::size_t total = 0;
         for (auto& c : count) {
@@ -377,7 +380,7 @@ void sortAscending(double* values, std::size_t n)
             c = total;
             total += here;
         }
-        for (std::uint64_t k : a) b[count[(k >> shift) & mask]++] = k;
+        for (std::size_t i = 0; i < n; ++i) b[count[(a[i] >> shift) & mask]++] = a[i];
         a.swap(b);
     }
     for (std::size_t i = 0; i < n; ++i) {

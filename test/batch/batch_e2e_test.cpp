@@ -131,6 +131,20 @@ INSTANTIATE_TEST_SUITE_P(
               "--set", "NumeroCifre_TXT=1", "--set", "ListaColonne=B", "--set", "ListaColonne=A", "--click",
               "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"},
              0, warning, "", {{"r.txt", "descrittiva_virgola_arrotondata.txt"}}},
+        // Three hundred ordinary readings: the geometric average's product
+        // leaves the range of doubles; a column with zeros and negative
+        // values has no harmonic average, a constant one no shape.
+        Case{"ThreeHundredRows",
+             {"--open", "@data/temperature.txt", "--analysis", "Descriptive statistics", "--set",
+              "ListaColonne=Temperatura", "--set", "ListaColonne=Scarto", "--set", "ListaColonne=Costante", "--click",
+              "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"},
+             0, warning, "", {{"r.txt", "descrittiva_temperature.txt"}}},
+        // Negative values and results round as the mirror of positive ones.
+        Case{"NegativeValuesRounded",
+             {"--open", "@data/temperature.txt", "--analysis", "Descriptive statistics", "--set", "ArrotondaDato_CHK=true",
+              "--set", "NumeroCifre_TXT=1", "--set", "ListaColonne=Scarto", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/r.txt"},
+             0, warning, "", {{"r.txt", "descrittiva_scarto_arrotondata.txt"}}},
         Case{"DataTableSavedBack",
              {"--open", "@data/due_colonne.txt", "--save-grid", "Tabella_TXT", "@out/t.txt"},
              0, warning, "", {{"t.txt", "@data/due_colonne.txt"}}},
