@@ -173,18 +173,18 @@ double AnalysisWindow::readNumberBox(EditBox& box)
     return StrToFloat(box.text, menu.DecimalSeparator);
 }
 
-int AnalysisWindow::digitCount()
+int AnalysisWindow::readWholeNumber(EditBox& box)
 {
-    const double typed = readNumberBox(NumeroCifre_TXT);
+    const double typed = readNumberBox(box);
     // Beyond the range of an integer no count makes sense; the conversion
     // fails as a typed integer would.
     const double rounded = std::nearbyint(typed);
     if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
-        throwNotAnInteger(NumeroCifre_TXT.text);
-    const int digits = static_cast<int>(rounded);
-    const std::string text = IntToStr(digits);
-    if (text != NumeroCifre_TXT.text) NumeroCifre_TXT.text = text;
-    return digits;
+        throwNotAnInteger(box.text);
+    const int whole = static_cast<int>(rounded);
+    const std::string text = IntToStr(whole);
+    if (text != box.text) box.text = text;
+    return whole;
 }
 
 double AnalysisWindow::readValue(int col, int row, int digits) const
