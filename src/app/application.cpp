@@ -19,6 +19,8 @@
 #include "table/informazioni.h"
 #include "table/rinomina_colonna.h"
 #include "transform/filtra_dati.h"
+#include "transform/filtri_smoothing.h"
+#include "transform/matrice.h"
 #include "transform/operazioni.h"
 
 namespace velmora {
@@ -42,8 +44,10 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TRegressioneLineare>();
     create<TEquazioniGrafiche>();
     create<TAutocorrelazione>();
+    create<TMatrice>();
     create<TAutocorrelazioneTipi>();
     create<TVelmoraDescrittiva>();
+    create<TFiltriSmoothing>();
     create<TRinominaColonna>();
     create<TCorrelazione>();
     create<TRegressioneMultiplaLineare>();

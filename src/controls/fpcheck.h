@@ -35,6 +35,17 @@ public:
     void check() { fp::check(); }
 };
 
+// A stretch of arithmetic whose faults become not-a-number results instead
+// of failures: entering it reports a fault its caller left pending, and
+// leaving it drops the flags its own arithmetic raised.
+class QuietSection {
+public:
+    QuietSection() { fp::check(); }
+    ~QuietSection() { fp::clear(); }
+    QuietSection(const QuietSection&) = delete;
+    QuietSection& operator=(const QuietSection&) = delete;
+};
+
 // Checked arithmetic for the places where a single operation decides.
 double div(double a, double b);
 double sqrt(double x);

@@ -131,6 +131,20 @@ INSTANTIATE_TEST_SUITE_P(
               "--set", "NumeroCifre_TXT=1", "--set", "ListaColonne=B", "--set", "ListaColonne=A", "--click",
               "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"},
              0, warning, "", {{"r.txt", "descrittiva_virgola_arrotondata.txt"}}},
+        // Three hundred ordinary readings: the geometric average's product
+        // leaves the range of doubles; a column with zeros and negative
+        // values has no harmonic average, a constant one no shape.
+        Case{"ThreeHundredRows",
+             {"--open", "@data/temperature.txt", "--analysis", "Descriptive statistics", "--set",
+              "ListaColonne=Temperatura", "--set", "ListaColonne=Scarto", "--set", "ListaColonne=Costante", "--click",
+              "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"},
+             0, warning, "", {{"r.txt", "descrittiva_temperature.txt"}}},
+        // Negative values and results round as the mirror of positive ones.
+        Case{"NegativeValuesRounded",
+             {"--open", "@data/temperature.txt", "--analysis", "Descriptive statistics", "--set", "ArrotondaDato_CHK=true",
+              "--set", "NumeroCifre_TXT=1", "--set", "ListaColonne=Scarto", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/r.txt"},
+             0, warning, "", {{"r.txt", "descrittiva_scarto_arrotondata.txt"}}},
         Case{"DataTableSavedBack",
              {"--open", "@data/due_colonne.txt", "--save-grid", "Tabella_TXT", "@out/t.txt"},
              0, warning, "", {{"t.txt", "@data/due_colonne.txt"}}},
@@ -183,6 +197,46 @@ INSTANTIATE_TEST_SUITE_P(
              {"--open", "@data/ttest.txt", "--analysis", "T Test", "--set", "ListaColonne=Gruppo1", "--set",
               "ListaColonne=Gruppo2", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/t.txt"},
              0, warning, "", {{"t.txt", "test_t.txt"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+const std::vector<std::string> openMatrix{"--open", "@data/matrice.txt", "--analysis", "Matrix"};
+const std::vector<std::string> openSmoothing{"--open", "@data/smoothing.txt", "--analysis", "Smoothing filters",
+                                             "--set", "ListaColonne=Temperatura"};
+
+// Figures from expected/transform_reference.py. The matrix is the square of
+// the first four rows (its first pivot is 0); the rows below are not read.
+// Its pivots keep the elimination exact to the last digit, so the inverse
+// is compared in full with the exact one.
+INSTANTIATE_TEST_SUITE_P(
+    Transforms, BatchRun,
+    ::testing::Values(
+        Case{"MatrixInverse",
+             with(openMatrix, {"--set", "Operazione_LST=Matrix inverse", "--click", "Analisi_IMG", "--save-grid",
+                               "Tabella_TXT", "@out/inv.txt"}),
+             0, warning, "", {{"inv.txt", "matrice_inversa.txt"}}},
+        Case{"MatrixCube",
+             with(openMatrix, {"--set", "esponente_TXT=3", "--click", "Analisi_IMG", "--answer", "@out/cubo.txt",
+                               "--click", "SalvaTabella_IMG"}),
+             0, warning, "", {{"cubo.txt", "matrice_cubo.txt"}}},
+        Case{"ExponentHiddenForTheInverse",
+             with(openMatrix, {"--set", "Operazione_LST=Matrix inverse", "--set", "esponente_TXT=3"}), 1, warning,
+             "The control esponente_TXT of TMatrice is hidden\n", {}},
+        Case{"SingularMatrix",
+             {"--open", "@data/singolare.txt", "--analysis", "Matrix", "--set", "esponente_TXT=-1", "--click",
+              "Analisi_IMG"},
+             0, warning + "La matrice è singolare: non ha inversa\n", "", {}},
+        Case{"SmoothingMovingAverages",
+             with(openSmoothing, {"--set", "ListaColonne=Umidita", "--click", "Analisi_IMG", "--set",
+                                  "Colonna_LST=Umidita", "--click", "DisegnaDati_IMG", "--save-grid", "Tabella_TXT",
+                                  "@out/medie.txt"}),
+             0, warning, "", {{"medie.txt", "smoothing_medie.txt"}}},
+        Case{"SmoothingExponentialRounded",
+             with(openSmoothing, {"--set", "Tipo_Filtro_LST=Exponential smoothing", "--set", "ArrotondaDato_CHK=true",
+                                  "--set", "NumeroCifre_TXT=2", "--click", "Analisi_IMG", "--answer", "@out/esp.txt",
+                                  "--click", "SalvaTabella_IMG"}),
+             0, warning, "", {{"esp.txt", "smoothing_esponenziale.txt"}}},
+        Case{"SmoothingDrawBeforeComputing", with(openSmoothing, {"--click", "DisegnaDati_IMG"}), 0,
+             warning + "Devi prima calcolare i parametri delle distribuzioni\n", "", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // The five items of the data table's pop-up menu, each on the cell it needs.
