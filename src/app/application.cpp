@@ -9,6 +9,10 @@
 #include "inference/test_anova.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
+#include "regression/regressione_multipla_esponenziale.h"
+#include "regression/regressione_multipla_lineare.h"
+#include "regression/regressione_multipla_logaritmica.h"
+#include "regression/regressione_multipla_potenza.h"
 #include "table/autocorrelazione_tipi.h"
 #include "table/equazioni.h"
 #include "table/equazioni_grafiche.h"
@@ -46,6 +50,10 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TFiltriSmoothing>();
     create<TRinominaColonna>();
     create<TCorrelazione>();
+    create<TRegressioneMultiplaLineare>();
+    create<TRegressioneMultiplaLogaritmica>();
+    create<TRegressioneMultiplaEsponenziale>();
+    create<TRegressioneMultiplaPotenza>();
 }
 
 Application::~Application()

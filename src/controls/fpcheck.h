@@ -22,7 +22,8 @@ inline bool raised() { return std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_O
 #endif
 
 // Throws MathError with the message of the first raised flag, in the order
-// division by zero, invalid operation, overflow; clears the flags.
+// division by zero, overflow, invalid operation (an invalid result that
+// follows an overflow is its consequence); clears the flags.
 void check();
 
 // A stretch of arithmetic whose faults are checked together. Entering it

@@ -346,6 +346,45 @@ INSTANTIATE_TEST_SUITE_P(
              "", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+
+// Expected files from expected/multipla_reference.py.
+INSTANTIATE_TEST_SUITE_P(
+    MultipleRegressions, BatchRun,
+    ::testing::Values(
+        Case{"Linear",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Linear", "--set", "Colonna_Y_LST=Y",
+              "--set", "ListaColonne=A", "--set", "ListaColonne=B", "--set", "ArrotondaDato_CHK=true", "--set",
+              "NumeroCifre_TXT=6", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/t.txt", "--answer",
+              "@out/g.txt", "--click", "Esporta_Distribuzione_IMG", "--click", "CopiaColonna_IMG", "--window",
+              "TMenuGEN", "--save-grid", "Tabella_TXT", "@out/d.txt"},
+             0, warning + "Copia effettuata\n", "",
+             {{"t.txt", "multipla_lineare.txt"}, {"g.txt", "multipla_lineare_grafico.txt"},
+              {"d.txt", "multipla_lineare_copiata.txt"}}},
+        Case{"LogarithmicWithFixZeri",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Logarithmic", "--set",
+              "Colonna_Y_LST=W", "--set", "ListaColonne=Z", "--set", "AggiustaZeri_CHK=true", "--set",
+              "ArrotondaDato_CHK=true", "--set", "NumeroCifre_TXT=4", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "multipla_logaritmica.txt"}}},
+        Case{"LogarithmicRefusesAZero",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Logarithmic", "--set",
+              "Colonna_Y_LST=W", "--set", "ListaColonne=Z", "--click", "Analisi_IMG"},
+             0, warning + "Impossibile proseguire, sono presenti in X valori <= 0\\r\\nUnable to proceed, there are X values <= 0\n",
+             "", {}},
+        Case{"Exponential",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Exponential", "--set",
+              "Colonna_Y_LST=W", "--set", "ListaColonne=X1", "--set", "ListaColonne=X2", "--set",
+              "ArrotondaDato_CHK=true", "--set", "NumeroCifre_TXT=4", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "multipla_esponenziale.txt"}}},
+        Case{"PowerWithFixZeri",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Power", "--set", "Colonna_Y_LST=W",
+              "--set", "ListaColonne=X1", "--set", "ListaColonne=Z", "--set", "AggiustaZeri_CHK=true", "--set",
+              "ArrotondaDato_CHK=true", "--set", "NumeroCifre_TXT=4", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "multipla_potenza.txt"}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
 // Pictures cannot be compared with a reference across font versions; the
 // chart's own size and the agreement of the two ways of saving can.
 TEST(BatchChart, SavedPictureIsAPngOfTheChartsSize)
