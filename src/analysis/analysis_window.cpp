@@ -173,18 +173,18 @@ double AnalysisWindow::readNumberBox(EditBox& box)
     return StrToFloat(box.text, menu.DecimalSeparator);
 }
 
-int AnalysisWindow::digitCount()
+int AnalysisWindow::readWholeNumber(EditBox& box)
 {
-    const double typed = readNumberBox(NumeroCifre_TXT);
+    const double typed = readNumberBox(box);
     // Beyond the range of an integer no count makes sense; the conversion
     // fails as a typed integer would.
     const double rounded = std::nearbyint(typed);
     if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
-        throwNotAnInteger(NumeroCifre_TXT.text);
-    const int digits = static_cast<int>(rounded);
-    const std::string text = IntToStr(digits);
-    if (text != NumeroCifre_TXT.text) NumeroCifre_TXT.text = text;
-    return digits;
+        throwNotAnInteger(box.text);
+    const int whole = static_cast<int>(rounded);
+    const std::string text = IntToStr(whole);
+    if (text != box.text) box.text = text;
+    return whole;
 }
 
 double AnalysisWindow::readValue(int col, int row, int digits) const
@@ -207,12 +207,14 @@ bool AnalysisWindow::fillAndSortValori(const std::vector<int>& columns, int digi
     ValoriArray& valori = menu.Valori;
     valori.resize(n, m);
     // A value that overflows when rounded fails at its cell, before any later
-    // cell is read.
+    // cell is read. Converting a cell raises no flag, so without rounding
+    // there is nothing to check there.
     fp::Section reading;
+    const bool rounded = ArrotondaDato_CHK.checked;
     for (int r = 0; r < n; ++r) {
         for (int k = 0; k < m; ++k) {
             valori(r, k) = readValue(columns[k], r, digits);
-            reading.check();
+            if (rounded) reading.check();
         }
     }
 

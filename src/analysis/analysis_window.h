@@ -123,7 +123,10 @@ public:
     double readNumberBox(EditBox& box);
     // The digit count from NumeroCifre_TXT, its text first brought to the
     // decimal separator and then to the rounded count.
-    int digitCount();
+    int digitCount() { return readWholeNumber(NumeroCifre_TXT); }
+    // A whole number typed in a box: the text brought to the decimal
+    // separator, read, rounded half to even, and the box rewritten with it.
+    int readWholeNumber(EditBox& box);
     // The cell as a number (rounded to `digits` when the option is checked).
     double readValue(int col, int row, int digits) const;
     // A number for the result table: rounded when the option is checked,

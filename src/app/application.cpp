@@ -12,12 +12,18 @@
 #include "inference/test_anova.h"
 #include "inference/test_t.h"
 #include "regression/regressione_lineare.h"
+#include "regression/regressione_multipla_esponenziale.h"
+#include "regression/regressione_multipla_lineare.h"
+#include "regression/regressione_multipla_logaritmica.h"
+#include "regression/regressione_multipla_potenza.h"
 #include "table/autocorrelazione_tipi.h"
 #include "table/equazioni.h"
 #include "table/equazioni_grafiche.h"
 #include "table/informazioni.h"
 #include "table/rinomina_colonna.h"
 #include "transform/filtra_dati.h"
+#include "transform/filtri_smoothing.h"
+#include "transform/matrice.h"
 #include "transform/operazioni.h"
 
 namespace velmora {
@@ -44,10 +50,16 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     create<TRegressioneLineare>();
     create<TEquazioniGrafiche>();
     create<TAutocorrelazione>();
+    create<TMatrice>();
     create<TAutocorrelazioneTipi>();
     create<TVelmoraDescrittiva>();
+    create<TFiltriSmoothing>();
     create<TRinominaColonna>();
     create<TCorrelazione>();
+    create<TRegressioneMultiplaLineare>();
+    create<TRegressioneMultiplaLogaritmica>();
+    create<TRegressioneMultiplaEsponenziale>();
+    create<TRegressioneMultiplaPotenza>();
 }
 
 Application::~Application()

@@ -22,7 +22,8 @@ inline bool raised() { return std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_O
 #endif
 
 // Throws MathError with the message of the first raised flag, in the order
-// division by zero, invalid operation, overflow; clears the flags.
+// division by zero, overflow, invalid operation (an invalid result that
+// follows an overflow is its consequence); clears the flags.
 void check();
 
 // A stretch of arithmetic whose faults are checked together. Entering it
@@ -32,6 +33,17 @@ class Section {
 public:
     Section() { fp::check(); }
     void check() { fp::check(); }
+};
+
+// A stretch of arithmetic whose faults become not-a-number results instead
+// of failures: entering it reports a fault its caller left pending, and
+// leaving it drops the flags its own arithmetic raised.
+class QuietSection {
+public:
+    QuietSection() { fp::check(); }
+    ~QuietSection() { fp::clear(); }
+    QuietSection(const QuietSection&) = delete;
+    QuietSection& operator=(const QuietSection&) = delete;
 };
 
 // Checked arithmetic for the places where a single operation decides.

@@ -1,85 +1,94 @@
 #include "descriptive/velmora_descrittiva.h"
 
 #include <cmath>
+#include <limits>
 
 #include "controls/failures.h"
 #include "controls/fpcheck.h"
+#include "stats/geometric_average.h"
 #include "stats/moments.h"
 #include "table/numbers.h"
 
 namespace velmora {
 
+namespace {
+
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+
+// The values are finite, so a measure that is infinite or not a number met
+// a fault (overflow, division by zero, 0/0) in its own arithmetic.
+double orNan(double v) { return std::isfinite(v) ? v : notANumber; }
+
+DescriptiveMeasures describeColumn(const double* s, int n)
+{
+    DescriptiveMeasures x;
+    double reciprocalSum = 0.0, squares = 0.0;
+    stats::GeometricProduct product;
+    double previous = -stats::extremeStart;
+    int repeat = 0;
+    // Equal values form runs in sorted data; the first longest run wins.
+    auto closeRun = [&] {
+        if (repeat > x.maxFrequency) {
+            x.maxFrequency = repeat;
+            x.mode = previous;
+        }
+    };
+    for (int r = 0; r < n; ++r) {
+        const double v = s[r];
+        reciprocalSum += 1.0 / v;
+        squares += v * v;
+        product.multiply(v);
+        if (v != previous) {
+            closeRun();
+            previous = v;
+            repeat = 0;
+        } else {
+            ++repeat;
+        }
+    }
+    closeRun();
+
+    const stats::Moments moments = stats::momentsOfSorted(s, n);
+    x.count = n;
+    x.average = orNan(moments.mean);
+    x.variance = orNan(moments.variance);
+    x.standardDeviation = orNan(moments.standardDeviation);
+    const stats::Shape shape = stats::shapeOf(s, n, x.average, x.standardDeviation);
+    x.asymmetry = orNan(shape.skewness);
+    x.kurtosis = orNan(shape.kurtosis);
+    x.median = orNan(moments.median);
+    x.min = moments.min;
+    x.max = moments.max;
+    // A value 0 makes the reciprocal sum infinite, and n / INF would show 0.
+    x.harmonicAverage = std::isfinite(reciprocalSum) ? orNan(n / reciprocalSum) : notANumber;
+    x.geometricAverage = product.average(n);
+    x.quadraticAverage = orNan(std::sqrt(squares / n));
+    if (n % 2 == 1) {
+        x.firstQuartile = s[n / 4];
+        x.thirdQuartile = s[(3 * n) / 4];
+    } else {
+        x.firstQuartile = orNan(n / 4 - 1 < 0 ? x.average : (s[n / 4 - 1] + s[n / 4]) / 2);
+        x.thirdQuartile = orNan((s[(3 * n) / 4 - 1] + s[(3 * n) / 4]) / 2);
+    }
+    x.iqr = orNan(x.thirdQuartile - x.firstQuartile);
+
+    double absolute = 0.0;
+    for (int r = 0; r < n; ++r) absolute += std::fabs(s[r] - x.average);
+    x.rootMeanSimple = orNan(absolute / n);
+    return x;
+}
+
+}  // namespace
+
 std::vector<DescriptiveMeasures> describeSorted(const std::vector<const double*>& columns, int n)
 {
     // The mean of no values is 0/0; the quartiles would have nothing to read.
     if (n <= 0) throw MathError(msg::invalidOperation);
-    const std::size_t m = columns.size();
-    std::vector<DescriptiveMeasures> out(m);
-    std::vector<double> reciprocalSum(m, 0.0), product(m, 1.0), squares(m, 0.0);
-    std::vector<double> previous(m, -stats::extremeStart);
-    std::vector<int> repeat(m, 0);
-
-    fp::Section section;
-    for (int r = 0; r < n; ++r) {
-        for (std::size_t k = 0; k < m; ++k) {
-            DescriptiveMeasures& x = out[k];
-            const double v = columns[k][r];
-            reciprocalSum[k] += 1.0 / v;
-            squares[k] += v * v;
-            product[k] *= v;
-            section.check();
-            // Equal values form runs in sorted data; the first longest run wins.
-            if (v != previous[k]) {
-                if (repeat[k] > x.maxFrequency) {
-                    x.maxFrequency = repeat[k];
-                    x.mode = previous[k];
-                }
-                previous[k] = v;
-                repeat[k] = 0;
-            } else {
-                ++repeat[k];
-            }
-        }
-    }
-    for (std::size_t k = 0; k < m; ++k) {
-        DescriptiveMeasures& x = out[k];
-        if (repeat[k] > x.maxFrequency) {
-            x.maxFrequency = repeat[k];
-            x.mode = previous[k];
-        }
-        const double* s = columns[k];
-        const stats::Moments moments = stats::momentsOfSorted(s, n);
-        const stats::Shape shape = stats::shapeOf(s, n, moments.mean, moments.standardDeviation);
-        x.count = n;
-        x.average = moments.mean;
-        x.variance = moments.variance;
-        x.standardDeviation = moments.standardDeviation;
-        x.asymmetry = shape.skewness;
-        x.kurtosis = shape.kurtosis;
-        x.median = moments.median;
-        x.min = moments.min;
-        x.max = moments.max;
-        x.harmonicAverage = n / reciprocalSum[k];
-        section.check();
-        x.geometricAverage = fp::power(product[k], 1.0 / n);
-        x.quadraticAverage = std::sqrt(squares[k] / n);
-        if (n % 2 == 1) {
-            x.firstQuartile = s[n / 4];
-            x.thirdQuartile = s[(3 * n) / 4];
-        } else {
-            x.firstQuartile = n / 4 - 1 < 0 ? x.average : (s[n / 4 - 1] + s[n / 4]) / 2;
-            x.thirdQuartile = (s[(3 * n) / 4 - 1] + s[(3 * n) / 4]) / 2;
-        }
-        x.iqr = x.thirdQuartile - x.firstQuartile;
-        section.check();
-    }
-
-    std::vector<double> absolute(m, 0.0);
-    for (int r = 0; r < n; ++r) {
-        for (std::size_t k = 0; k < m; ++k) absolute[k] += std::fabs(columns[k][r] - out[k].average);
-    }
-    for (std::size_t k = 0; k < m; ++k) out[k].rootMeanSimple = absolute[k] / n;
-    section.check();
+    // A fault in one measure makes that measure NAN, not the table a failure.
+    fp::QuietSection quiet;
+    std::vector<DescriptiveMeasures> out;
+    out.reserve(columns.size());
+    for (const double* column : columns) out.push_back(describeColumn(column, n));
     return out;
 }
 

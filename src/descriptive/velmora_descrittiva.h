@@ -16,8 +16,8 @@ struct DescriptiveMeasures {
 };
 
 // The measures of columns of ascending values, each columns[k][0..n-1]
-// (n >= 1). The sums of the first pass run over the rows with every column
-// inside, so a fault there raises the failure that row meets first.
+// (n >= 1). A floating-point fault in a measure's own arithmetic makes that
+// measure not-a-number and leaves the others; it raises no failure.
 std::vector<DescriptiveMeasures> describeSorted(const std::vector<const double*>& columns, int n);
 
 class TVelmoraDescrittiva : public AnalysisWindow {

@@ -27,9 +27,9 @@ public:
     CheckBox Limite_K_CHK{"Limite_K_CHK", "Limiti inferiore e superiore di K"};
     EditBox Limite_K_inf_TXT{"Limite_K_inf_TXT", "", "1"};
     EditBox Limite_K_sup_TXT{"Limite_K_sup_TXT", "", "20"};
-    Button DisegnaDati_IMG{"DisegnaDati_IMG", "Disegna Dati"};
-    Button Tipologie_IMG{"Tipologie_IMG", "Tipologie"};
-    Button SostituisciTabella_IMG{"SostituisciTabella_IMG", "Usa questa tabella"};
+    Button DisegnaDati_IMG{"DisegnaDati_IMG", "Disegna Dati", ButtonIcon::Draw};
+    Button Tipologie_IMG{"Tipologie_IMG", "Tipologie", ButtonIcon::Pictures};
+    Button SostituisciTabella_IMG{"SostituisciTabella_IMG", "Usa questa tabella", ButtonIcon::Copy};
 
     // The values of the chosen column, and the coefficient of each lag of the
     // last completed run from its lower limit on.

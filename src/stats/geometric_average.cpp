@@ -5,28 +5,13 @@
 
 #include "controls/fpcheck.h"
 
-namespace velmora {
+namespace velmora::stats {
 
-namespace {
-
-// Two factors of at most 2^511 in magnitude multiply to a normal double.
-bool moderate(double v)
-{
-    const double a = std::fabs(v);
-    return a >= 0x1p-511 && a <= 0x1p511;
-}
-
-}  // namespace
-
-void GeometricProduct::multiply(double x)
+void GeometricProduct::multiplyApart(double x)
 {
     if (!std::isfinite(x)) notFinite_ = true;
     else if (x == 0.0) zero_ = true;
     if (zero_ || notFinite_) return;
-    if (moderate(mantissa_) && moderate(x)) {
-        mantissa_ *= x;
-        return;
-    }
     // The fractions multiply to [0.25, 1) and the exponents add apart, so
     // nothing overflows or underflows; the rounding is that of the plain
     // product wherever the plain product is a normal double.
@@ -70,4 +55,4 @@ double geometricAverage(const double* values, long long n)
     return product.average(n);
 }
 
-}  // namespace velmora
+}  // namespace velmora::stats

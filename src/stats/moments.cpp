@@ -36,6 +36,12 @@ Moments momentsOfSorted(const double* sorted, int n)
 
 Shape shapeOf(const double* values, int n, double mean, double standardDeviation)
 {
+    // One value, a constant column or a deviation that is not a number has
+    // no shape; a quiet comparison, so not-a-number raises no flag here.
+    if (!std::isgreater(standardDeviation, 0.0)) {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        return {nan, nan};
+    }
     double cubes = 0.0, fourths = 0.0;
     for (int r = 0; r < n; ++r) {
         const double z = (values[r] - mean) / standardDeviation;

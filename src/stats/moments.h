@@ -27,8 +27,8 @@ Moments momentsOfSorted(const double* sorted, int n);
 
 // The shape of the values: the mean of the cubes and of the fourth powers of
 // (v - mean) / standardDeviation, the latter less 3.
-// Not-a-number, quietly, when the deviation is (one value); a constant
-// column divides 0 by 0, which raises the invalid-operation flag.
+// Not-a-number, quietly, when the deviation is 0 (a constant column) or not
+// a number (one value).
 struct Shape {
     double skewness = 0.0;
     double kurtosis = 0.0;

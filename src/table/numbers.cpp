@@ -8,6 +8,7 @@
 #include <cstring>
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 #include "controls/failures.h"
 
@@ -154,57 +155,114 @@ int StrToInt(std::string_view text)
     return static_cast<int>(value);
 }
 
+namespace {
+
+// A positive number as significant digits d1 d2 d3 ... and the exponent of
+// the value d1.d2d3... * 10^exp10.
+struct Digits {
+    char digits[17];
+    int count = 0;
+    int exp10 = 0;
+};
+
+// Reads to_chars's scientific form "d.ddde+xx" of a positive number.
+Digits readScientific(const char* p)
+{
+    Digits d;
+    d.digits[d.count++] = *p++;
+    if (*p == '.') ++p;
+    while (isDigit(*p) && d.count < 17) d.digits[d.count++] = *p++;
+    while (*p != 'e') ++p;
+    for (const char* q = p + 2; isDigit(*q); ++q) d.exp10 = d.exp10 * 10 + (*q - '0');
+    if (p[1] == '-') d.exp10 = -d.exp10;
+    return d;
+}
+
+// A positive value rounded to 15 significant digits, to nearest.
+Digits fifteenDigits(double value)
+{
+    char buf[64];
+    *std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific).ptr = '\0';
+    // The shortest digits that read back as a normal value (fast to get).
+    // Rounded to 15 they give what the value's exact digits give, as no
+    // 15-digit midpoint lies between the two; except when they are that
+    // midpoint themselves ("...5" as the 16th and last digit), where only the
+    // exact digits can tell. A subnormal value has fewer than 15 exact digits
+    // of precision, so its shortest digits are too few.
+    Digits d = readScientific(buf);
+    if (d.count <= 15 && std::isnormal(value)) return d;
+    if (!std::isnormal(value) || (d.count == 16 && d.digits[15] == '5')) {
+        *std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific, 14).ptr = '\0';
+        return readScientific(buf);
+    }
+    const bool up = d.digits[15] >= '5';
+    d.count = 15;
+    if (up) {
+        int i = 14;
+        while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+        if (i >= 0) {
+            ++d.digits[i];
+        } else {  // 9.99...9 rounds to 10
+            d.digits[0] = '1';
+            ++d.exp10;
+        }
+    }
+    return d;
+}
+
+}  // namespace
+
 std::string FloatToStr(double value, char decimalSeparator)
 {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     if (value == 0.0) return "0";
 
-    // 15 significant digits, rounded to nearest.
-    char buf[64];
-    const auto written = std::to_chars(buf, buf + sizeof(buf) - 1, value, std::chars_format::scientific, 14);
-    *written.ptr = '\0';
-    // buf: [-]d.ddddddddddddddde[+-]xx
-    const char* p = buf;
-    const bool negative = *p == '-';
-    if (negative) ++p;
-    char digits[16];
-    int count = 0;
-    digits[count++] = *p++;
-    if (*p == '.') ++p;
-    while (isDigit(*p) && count < 15) digits[count++] = *p++;
-    while (*p && *p != 'e') ++p;
-    const int exp10 = std::atoi(p + 1);  // value = d.ddd * 10^exp10
+    const bool negative = value < 0;
+    Digits d = fifteenDigits(std::fabs(value));
+    const char* digits = d.digits;
+    int count = d.count;
+    const int exp10 = d.exp10;
     while (count > 1 && digits[count - 1] == '0') --count;
 
-    // Decimal exponent in the 0.ddd * 10^e sense.
+    // Decimal exponent in the 0.ddd * 10^e sense. The text is built in a
+    // buffer and copied once: this runs for every cell of a result table.
     const int e = exp10 + 1;
-    std::string out;
-    if (negative) out += '-';
+    char out[32];
+    char* o = out;
+    const auto put = [&o](const char* from, int n) {
+        std::memcpy(o, from, static_cast<std::size_t>(n));
+        o += n;
+    };
+    const auto zeros = [&o](int n) {
+        std::memset(o, '0', static_cast<std::size_t>(n));
+        o += n;
+    };
+    if (negative) *o++ = '-';
     if (e >= -3 && e <= 15) {
         if (e <= 0) {
-            out += '0';
-            out += decimalSeparator;
-            out.append(static_cast<std::size_t>(-e), '0');
-            out.append(digits, static_cast<std::size_t>(count));
+            *o++ = '0';
+            *o++ = decimalSeparator;
+            zeros(-e);
+            put(digits, count);
         } else if (count <= e) {
-            out.append(digits, static_cast<std::size_t>(count));
-            out.append(static_cast<std::size_t>(e - count), '0');
+            put(digits, count);
+            zeros(e - count);
         } else {
-            out.append(digits, static_cast<std::size_t>(e));
-            out += decimalSeparator;
-            out.append(digits + e, static_cast<std::size_t>(count - e));
+            put(digits, e);
+            *o++ = decimalSeparator;
+            put(digits + e, count - e);
         }
     } else {
-        out += digits[0];
+        *o++ = digits[0];
         if (count > 1) {
-            out += decimalSeparator;
-            out.append(digits + 1, static_cast<std::size_t>(count - 1));
+            *o++ = decimalSeparator;
+            put(digits + 1, count - 1);
         }
-        out += 'E';
-        out += std::to_string(exp10);
+        *o++ = 'E';
+        o = std::to_chars(o, out + sizeof out, exp10).ptr;
     }
-    return out;
+    return std::string(out, o);
 }
 
 std::string IntToStr(long long value) { return std::to_string(value); }
@@ -305,14 +363,16 @@ void sortAscending(double* values, std::size_t n)
         std::memcpy(&u, &d, sizeof u);
         return (u & 0x8000000000000000ULL) ? ~u : (u | 0x8000000000000000ULL);
     };
-    std::vector<std::uint64_t> a(n), b(n);
+    // Both buffers are written before they are read: no zeroing.
+    auto a = std::make_unique_for_overwrite<std::uint64_t[]>(n);
+    auto b = std::make_unique_for_overwrite<std::uint64_t[]>(n);
     for (std::size_t i = 0; i < n; ++i) a[i] = key(values[i]);
     constexpr int bits = 11;
     constexpr std::uint64_t mask = (1U << bits) - 1;
     std::vector<std::size_t> count(mask + 1);
     for (int shift = 0; shift < 64; shift += bits) {
         std::fill(count.begin(), count.end(), 0);
-        for (std::uint64_t k : a) ++count[(k >> shift) & mask];
+        for (std::size_t i = 0; i < n; ++i) ++count[(a[i] >> shift) & mask];
         if (count[(a[0] >> shift) & mask] == n) continue;  // every key shares this digit
         std::size_t total = 0;
         for (auto& c : count) {
@@ -320,7 +380,7 @@ void sortAscending(double* values, std::size_t n)
             c = total;
             total += here;
         }
-        for (std::uint64_t k : a) b[count[(k >> shift) & mask]++] = k;
+        for (std::size_t i = 0; i < n; ++i) b[count[(a[i] >> shift) & mask]++] = a[i];
         a.swap(b);
     }
     for (std::size_t i = 0; i < n; ++i) {

@@ -261,7 +261,10 @@ QWidget* WindowView::makeEditBox(EditBox& m)
         if (le->text() != t) le->setText(t);
         le->setEnabled(m.enabled);
     });
-    return labelled(m.caption, le, inColumn);
+    QWidget* widget = labelled(m.caption, le, inColumn);
+    // The label goes with the box.
+    syncers_.push_back([widget, &m] { widget->setVisible(m.visible); });
+    return widget;
 }
 
 QWidget* WindowView::makeComboBox(ComboBox& m)
@@ -325,6 +328,8 @@ QWidget* WindowView::makeCheckList(CheckList& m)
 QWidget* WindowView::makeGrid(GridBox& m)
 {
     auto* view = new GridView;
+    // One line per cell: a wrapped number would show only its first part.
+    view->setWordWrap(false);
     if (m.onCopy) {
         view->onCopy = [this, view, &m] {
             const CellRange block = selectedBlock(*view);

@@ -131,6 +131,20 @@ INSTANTIATE_TEST_SUITE_P(
               "--set", "NumeroCifre_TXT=1", "--set", "ListaColonne=B", "--set", "ListaColonne=A", "--click",
               "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"},
              0, warning, "", {{"r.txt", "descrittiva_virgola_arrotondata.txt"}}},
+        // Three hundred ordinary readings: the geometric average's product
+        // leaves the range of doubles; a column with zeros and negative
+        // values has no harmonic average, a constant one no shape.
+        Case{"ThreeHundredRows",
+             {"--open", "@data/temperature.txt", "--analysis", "Descriptive statistics", "--set",
+              "ListaColonne=Temperatura", "--set", "ListaColonne=Scarto", "--set", "ListaColonne=Costante", "--click",
+              "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/r.txt"},
+             0, warning, "", {{"r.txt", "descrittiva_temperature.txt"}}},
+        // Negative values and results round as the mirror of positive ones.
+        Case{"NegativeValuesRounded",
+             {"--open", "@data/temperature.txt", "--analysis", "Descriptive statistics", "--set", "ArrotondaDato_CHK=true",
+              "--set", "NumeroCifre_TXT=1", "--set", "ListaColonne=Scarto", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/r.txt"},
+             0, warning, "", {{"r.txt", "descrittiva_scarto_arrotondata.txt"}}},
         Case{"DataTableSavedBack",
              {"--open", "@data/due_colonne.txt", "--save-grid", "Tabella_TXT", "@out/t.txt"},
              0, warning, "", {{"t.txt", "@data/due_colonne.txt"}}},
@@ -223,6 +237,46 @@ INSTANTIATE_TEST_SUITE_P(
              distribution("Weibull Distribution", "Durata",
                           {"--set", "lamda_TXT=0", "--answer", "@out/graf.txt", "--click", "Esporta_Distribuzione_IMG"}),
              1, warning, "Floating point division by zero\n", {{"graf.txt", ""}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+const std::vector<std::string> openMatrix{"--open", "@data/matrice.txt", "--analysis", "Matrix"};
+const std::vector<std::string> openSmoothing{"--open", "@data/smoothing.txt", "--analysis", "Smoothing filters",
+                                             "--set", "ListaColonne=Temperatura"};
+
+// Figures from expected/transform_reference.py. The matrix is the square of
+// the first four rows (its first pivot is 0); the rows below are not read.
+// Its pivots keep the elimination exact to the last digit, so the inverse
+// is compared in full with the exact one.
+INSTANTIATE_TEST_SUITE_P(
+    Transforms, BatchRun,
+    ::testing::Values(
+        Case{"MatrixInverse",
+             with(openMatrix, {"--set", "Operazione_LST=Matrix inverse", "--click", "Analisi_IMG", "--save-grid",
+                               "Tabella_TXT", "@out/inv.txt"}),
+             0, warning, "", {{"inv.txt", "matrice_inversa.txt"}}},
+        Case{"MatrixCube",
+             with(openMatrix, {"--set", "esponente_TXT=3", "--click", "Analisi_IMG", "--answer", "@out/cubo.txt",
+                               "--click", "SalvaTabella_IMG"}),
+             0, warning, "", {{"cubo.txt", "matrice_cubo.txt"}}},
+        Case{"ExponentHiddenForTheInverse",
+             with(openMatrix, {"--set", "Operazione_LST=Matrix inverse", "--set", "esponente_TXT=3"}), 1, warning,
+             "The control esponente_TXT of TMatrice is hidden\n", {}},
+        Case{"SingularMatrix",
+             {"--open", "@data/singolare.txt", "--analysis", "Matrix", "--set", "esponente_TXT=-1", "--click",
+              "Analisi_IMG"},
+             0, warning + "La matrice è singolare: non ha inversa\n", "", {}},
+        Case{"SmoothingMovingAverages",
+             with(openSmoothing, {"--set", "ListaColonne=Umidita", "--click", "Analisi_IMG", "--set",
+                                  "Colonna_LST=Umidita", "--click", "DisegnaDati_IMG", "--save-grid", "Tabella_TXT",
+                                  "@out/medie.txt"}),
+             0, warning, "", {{"medie.txt", "smoothing_medie.txt"}}},
+        Case{"SmoothingExponentialRounded",
+             with(openSmoothing, {"--set", "Tipo_Filtro_LST=Exponential smoothing", "--set", "ArrotondaDato_CHK=true",
+                                  "--set", "NumeroCifre_TXT=2", "--click", "Analisi_IMG", "--answer", "@out/esp.txt",
+                                  "--click", "SalvaTabella_IMG"}),
+             0, warning, "", {{"esp.txt", "smoothing_esponenziale.txt"}}},
+        Case{"SmoothingDrawBeforeComputing", with(openSmoothing, {"--click", "DisegnaDati_IMG"}), 0,
+             warning + "Devi prima calcolare i parametri delle distribuzioni\n", "", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // The five items of the data table's pop-up menu, each on the cell it needs.
@@ -330,6 +384,45 @@ INSTANTIATE_TEST_SUITE_P(
                  "Il limite inferiore di K (30) supera il limite superiore (10).\\rIl limite superiore è al massimo il "
                  "numero di righe diviso 4.\n",
              "", {}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+
+// Expected files from expected/multipla_reference.py.
+INSTANTIATE_TEST_SUITE_P(
+    MultipleRegressions, BatchRun,
+    ::testing::Values(
+        Case{"Linear",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Linear", "--set", "Colonna_Y_LST=Y",
+              "--set", "ListaColonne=A", "--set", "ListaColonne=B", "--set", "ArrotondaDato_CHK=true", "--set",
+              "NumeroCifre_TXT=6", "--click", "Analisi_IMG", "--save-grid", "Tabella_TXT", "@out/t.txt", "--answer",
+              "@out/g.txt", "--click", "Esporta_Distribuzione_IMG", "--click", "CopiaColonna_IMG", "--window",
+              "TMenuGEN", "--save-grid", "Tabella_TXT", "@out/d.txt"},
+             0, warning + "Copia effettuata\n", "",
+             {{"t.txt", "multipla_lineare.txt"}, {"g.txt", "multipla_lineare_grafico.txt"},
+              {"d.txt", "multipla_lineare_copiata.txt"}}},
+        Case{"LogarithmicWithFixZeri",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Logarithmic", "--set",
+              "Colonna_Y_LST=W", "--set", "ListaColonne=Z", "--set", "AggiustaZeri_CHK=true", "--set",
+              "ArrotondaDato_CHK=true", "--set", "NumeroCifre_TXT=4", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "multipla_logaritmica.txt"}}},
+        Case{"LogarithmicRefusesAZero",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Logarithmic", "--set",
+              "Colonna_Y_LST=W", "--set", "ListaColonne=Z", "--click", "Analisi_IMG"},
+             0, warning + "Impossibile proseguire, sono presenti in X valori <= 0\\r\\nUnable to proceed, there are X values <= 0\n",
+             "", {}},
+        Case{"Exponential",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Exponential", "--set",
+              "Colonna_Y_LST=W", "--set", "ListaColonne=X1", "--set", "ListaColonne=X2", "--set",
+              "ArrotondaDato_CHK=true", "--set", "NumeroCifre_TXT=4", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "multipla_esponenziale.txt"}}},
+        Case{"PowerWithFixZeri",
+             {"--open", "@data/multipla.txt", "--analysis", "Regression Multiple Power", "--set", "Colonna_Y_LST=W",
+              "--set", "ListaColonne=X1", "--set", "ListaColonne=Z", "--set", "AggiustaZeri_CHK=true", "--set",
+              "ArrotondaDato_CHK=true", "--set", "NumeroCifre_TXT=4", "--click", "Analisi_IMG", "--save-grid",
+              "Tabella_TXT", "@out/t.txt"},
+             0, warning, "", {{"t.txt", "multipla_potenza.txt"}}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // Pictures cannot be compared with a reference across font versions; the

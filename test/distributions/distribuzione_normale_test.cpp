@@ -216,46 +216,45 @@ TEST_F(Normal, VerdictBoundaries)
     EXPECT_EQ(skewnessVerdict(-2.0000000001), "NO (Asimmetria)");
 }
 
-TEST_F(Normal, OneRowGivesNotANumberAndNoShapeVerdict)
+// One row has no deviation and a constant column a deviation of 0: either
+// way the shape is NAN with no verdict on it, and the curve, which needs a
+// spread, cannot be drawn or exported.
+TEST_F(Normal, NoShapeForOneRowOrAConstantColumn)
 {
-    for (bool rounded : {false, true}) {
-        window.ArrotondaDato_CHK.checked = rounded;
-        calcola(column({"3.14159"}));
-        ASSERT_EQ(window.Tabella_TXT.rowCount(), 22);
-        EXPECT_EQ(cell(1), rounded ? "3.14" : "3.14159");
-        for (int row : {3, 5, 15, 17}) EXPECT_EQ(cell(row), "NAN") << row;
-        EXPECT_EQ(cell(11), cell(1));
-        EXPECT_EQ(cell(19), "OK (Media=Mediana)");
-        EXPECT_EQ(cell(20), "");
-        EXPECT_EQ(cell(21), "");
+    const struct {
+        std::vector<std::string> values;
+        const char* mean;
+        const char* rounded;
+        const char* deviation;
+    } cases[] = {
+        {{"3.14159"}, "3.14159", "3.14", "NAN"},
+        {{"5", "5", "5", "5"}, "5", "5", "0"},
+    };
+    for (const auto& c : cases) {
+        for (bool rounded : {false, true}) {
+            window.ArrotondaDato_CHK.checked = rounded;
+            calcola(column(c.values));
+            ASSERT_EQ(window.Tabella_TXT.rowCount(), 22) << c.values.size();
+            EXPECT_EQ(cell(1), rounded ? c.rounded : c.mean);
+            for (int row : {3, 5}) EXPECT_EQ(cell(row), c.deviation) << row;
+            for (int row : {15, 17}) EXPECT_EQ(cell(row), "NAN") << row;
+            EXPECT_EQ(cell(11), cell(1));
+            EXPECT_EQ(cell(19), "OK (Media=Mediana)");
+            EXPECT_EQ(cell(20), "");
+            EXPECT_EQ(cell(21), "");
+            EXPECT_TRUE(std::isnan(window.Asimmetria[0]) && std::isnan(window.Curtosi[0]));
+        }
+        EXPECT_EQ(platform.tones, FakePlatform::completion(2));
+        platform.tones.clear();
+
+        window.Grafico.title = "before";
+        EXPECT_EQ(failure([&] { window.DisegnaDati_IMGClick(); }), "Invalid floating point operation");
+        EXPECT_EQ(window.Grafico.title, "before");
+        EXPECT_TRUE(window.Grafico.series[0].points.empty());
+        platform.saveAnswers = {dir.file("one.txt")};
+        EXPECT_EQ(failure([&] { window.Esporta_Distribuzione_IMGClick(); }), "Invalid floating point operation");
+        EXPECT_FALSE(std::filesystem::exists(dir.file("one.txt")));
     }
-    EXPECT_EQ(platform.tones, FakePlatform::completion(2));
-
-    // The curve needs a variance: drawing and export fail before anything.
-    window.Grafico.title = "before";
-    EXPECT_EQ(failure([&] { window.DisegnaDati_IMGClick(); }), "Invalid floating point operation");
-    EXPECT_EQ(window.Grafico.title, "before");
-    EXPECT_TRUE(window.Grafico.series[0].points.empty());
-    platform.saveAnswers = {dir.file("one.txt")};
-    EXPECT_EQ(failure([&] { window.Esporta_Distribuzione_IMGClick(); }), "Invalid floating point operation");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("one.txt")));
-}
-
-TEST_F(Normal, StandardDeviationZeroFailsAtTheSkewnessWithNothingWritten)
-{
-    calcola(column({"1", "2", "3"}));
-    const std::vector<std::string> before = testing::columnTexts(window.Tabella_TXT, 0);
-    platform.tones.clear();
-
-    open({{"B"}, {"5"}, {"5"}, {"5"}}, {0});
-    EXPECT_EQ(failure([&] { window.Analisi_IMGClick(); }), "Invalid floating point operation");
-    EXPECT_EQ(testing::columnTexts(window.Tabella_TXT, 0), before);
-    EXPECT_EQ(window.Tabella_TXT.header(0), "A");
-    EXPECT_EQ(window.Medie, std::vector<double>{2});
-    EXPECT_TRUE(platform.tones.empty());
-    // Valori and the picker already belong to the failed Calcola.
-    EXPECT_EQ(menu.Valori(0, 0), 5);
-    EXPECT_EQ(window.Colonna_LST.items, std::vector<std::string>{"B"});
 }
 
 TEST_F(Normal, FermaDuringTheSortKeepsThePreviousResults)

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-namespace velmora {
+namespace velmora::stats {
 namespace {
 
 double geometric(const std::vector<double>& values)
@@ -80,4 +80,4 @@ TEST(GeometricAverage, RaisesNoFloatingPointFlagAndRejectsValuesThatAreNotFinite
 }
 
 }  // namespace
-}  // namespace velmora
+}  // namespace velmora::stats

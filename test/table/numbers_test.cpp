@@ -6,6 +6,11 @@
 #include <cmath>
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 #include <limits>
 #include <random>
 
@@ -50,6 +55,31 @@ TEST(FloatToStr, GeneralNumberFormat)
     for (const auto& c : cases) {
         EXPECT_EQ(FloatToStr(c.value, '.'), c.point) << c.value;
         EXPECT_EQ(FloatToStr(c.value, ','), c.comma) << c.value;
+    }
+}
+
+// The 15 significant digits are those of the C library's exact "%.14e":
+// both texts read back as the same double exactly when their digits agree.
+TEST(FloatToStr, FifteenDigitsRoundedLikeTheExactExpansion)
+{
+    std::vector<double> values{0.1234567890123455,  0.12345678901234549, 9.9999999999999995, 99999999999999.95,
+                               1.0000000000000005,  2.2250738585072014e-308, 1.7976931348623157e308,
+                               4.4501477170144023e-308, 1e-310, 123456789012345.5};
+    std::mt19937_64 random(17);
+    std::uniform_real_distribution<double> uniform(-1000.0, 1000.0);
+    for (int i = 0; i < 100000; ++i) {
+        std::uint64_t bits = random();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        if (std::isfinite(any) && any != 0) values.push_back(any);
+        values.push_back(uniform(random) / 3);
+        // Values of 16 digits ending in 5, whose rounding needs the exact expansion.
+        values.push_back(std::strtod((std::to_string(random() % 9000000000000000 + 1000000000000000) + "5e-8").c_str(), nullptr));
+    }
+    for (double v : values) {
+        char exact[64];
+        std::snprintf(exact, sizeof exact, "%.14e", v);
+        ASSERT_EQ(std::strtod(FloatToStr(v, '.').c_str(), nullptr), std::strtod(exact, nullptr)) << exact;
     }
 }
 

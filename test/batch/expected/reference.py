@@ -275,6 +275,8 @@ if __name__ == "__main__":
     result_file("../data/due_colonne.txt", ["Peso", "Et\u00e0"], "descrittiva_due_colonne.txt")
     result_file("../data/due_colonne.txt", ["Et\u00e0"], "descrittiva_eta.txt")
     result_file("../data/virgola.txt", ["A", "B"], "descrittiva_virgola_arrotondata.txt", digits=1)
+    result_file("../data/temperature.txt", ["Temperatura", "Scarto", "Costante"], "descrittiva_temperature.txt")
+    result_file("../data/temperature.txt", ["Scarto"], "descrittiva_scarto_arrotondata.txt", digits=1)
     linear_regression("../data/regressione.txt", "Mese", "Vendite", "lineare_tabella.txt",
                       "lineare_dati_grafico.txt", "lineare_copiata.txt")
     t_test("../data/ttest.txt", "Gruppo1", "Gruppo2", "test_t.txt")
