@@ -4,6 +4,9 @@
 #include "descriptive/occorrenze.h"
 #include "descriptive/velmora_descrittiva.h"
 #include "distributions/distribuzione_normale.h"
+#include "distributions/distribuzione_rayleigh.h"
+#include "distributions/distribuzione_uniforme.h"
+#include "distributions/distribuzione_weibull.h"
 #include "inference/autocorrelazione.h"
 #include "inference/correlazione.h"
 #include "inference/test_anova.h"
@@ -34,6 +37,9 @@ Application::Application(Platform& platform) : platform_(platform), menu_(std::m
     // main window so that "Analizza" and the buttons can show it.
     create<TAndamenti>();
     create<TDistribuzioneNormale>();
+    create<TDistribuzioneRayleigh>();
+    create<TDistribuzioneUniforme>();
+    create<TDistribuzioneWeibull>();
     create<TInformazioni>();
     create<TFiltraDati>();
     create<TOccorrenze>();

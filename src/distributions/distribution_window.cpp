@@ -1,5 +1,6 @@
 #include "distributions/distribution_window.h"
 
+#include <cmath>
 
 #include "controls/failures.h"
 #include "controls/fpcheck.h"
@@ -7,6 +8,38 @@
 #include "table/numbers.h"
 
 namespace velmora {
+
+std::vector<OccurrencePoint> scaledOccurrences(const OccurrenceScan& scan, double scale)
+{
+    std::vector<OccurrencePoint> points;
+    points.reserve(scan.groups.size());
+    for (const OccurrenceGroup& g : scan.groups)
+        points.push_back({g.value, g.count, g.count * scale, static_cast<double>(g.runningCount) / scan.totalCount});
+    return points;
+}
+
+std::vector<DistinctValueRow> densityRows(const double* values, int n, const OccurrenceScan& scan,
+                                          const std::function<double(double)>& density,
+                                          const std::function<double(double)>& cumulative)
+{
+    fp::Section section;
+    double largest = -1e12;
+    for (int r = 0; r < n; ++r) {
+        const double d = density(values[r]);
+        // The first value's fault wins, as a trap would have it; a quiet
+        // not-a-number (a variance of one row) raises no flag on its way.
+        section.check();
+        if (std::isnan(d)) throw MathError(msg::invalidOperation);
+        if (d > largest) largest = d;
+    }
+    const double scale = scan.largestCount > 0 ? largest / scan.largestCount : 0.0;
+    std::vector<DistinctValueRow> rows;
+    rows.reserve(scan.groups.size());
+    for (const OccurrencePoint& p : scaledOccurrences(scan, scale))
+        rows.push_back({p, density(p.value), cumulative(p.value)});
+    section.check();
+    return rows;
+}
 
 DistributionWindow::DistributionWindow(TMenuGEN& menu_, std::string className, std::string title,
                                        std::string chartTitle, int functionLineWidth)
@@ -146,14 +179,62 @@ void DistributionWindow::startDrawing(const std::string& titlePrefix)
     Grafico.resetForDrawing();
 }
 
-void DistributionWindow::addOccurrencePoints(const OccurrenceScan& scan, double scale)
+void DistributionWindow::addOccurrencePoints(const std::vector<OccurrencePoint>& points)
 {
     if (!IncludiValoriBase_CHK.checked) return;
-    for (const OccurrenceGroup& g : scan.groups) {
-        const double y = drawsDensity() ? g.count * scale
-                                        : static_cast<double>(g.runningCount) / scan.totalCount;
-        baseValuesSeries().addXY(g.value, y);
+    for (const OccurrencePoint& p : points) baseValuesSeries().addXY(p.value, drawsDensity() ? p.density : p.cumulative);
+}
+
+std::string DistributionWindow::occurrenceFields(const OccurrencePoint& point) const
+{
+    return IntToStr(point.count) + '\t' + FloatToStr(point.density) + '\t' + FloatToStr(point.cumulative);
+}
+
+DistinctValuesDistribution::DistinctValuesDistribution(TMenuGEN& menu_, std::string className, std::string title,
+                                                       std::string chartTitle, std::string drawingTitle)
+    : DistributionWindow(menu_, std::move(className), std::move(title), std::move(chartTitle), 2),
+      drawingTitle_(std::move(drawingTitle))
+{
+    Analisi_IMG.onClick = [this] { Analisi_IMGClick(); };
+    DisegnaDati_IMG.onClick = [this] { DisegnaDati_IMGClick(); };
+    Esporta_Distribuzione_IMG.onClick = [this] { Esporta_Distribuzione_IMGClick(); };
+}
+
+void DistinctValuesDistribution::Analisi_IMGClick()
+{
+    std::optional<Sample> sample = readAndDescribe();
+    if (!sample) return;
+    StringGrid table = commonResultTable(*sample, 14);
+    keepResults(std::move(*sample), std::move(table));
+}
+
+void DistinctValuesDistribution::DisegnaDati_IMGClick()
+{
+    const std::optional<int> k = drawnColumn();
+    if (!k) return;
+    const std::vector<DistinctValueRow> rows = distinctValueRows(*k);
+
+    startDrawing(drawingTitle_);
+    std::vector<OccurrencePoint> occurrences;
+    for (const DistinctValueRow& row : rows) {
+        functionSeries().addXY(row.occurrence.value, drawsDensity() ? row.f : row.F);
+        occurrences.push_back(row.occurrence);
     }
+    addOccurrencePoints(occurrences);
+}
+
+void DistinctValuesDistribution::Esporta_Distribuzione_IMGClick()
+{
+    const std::optional<int> k = drawnColumn();
+    if (!k) return;
+    saveChartData(requiredRows, [&] {
+        std::vector<std::string> lines{"x\tf(x)\tF(x)\tOccurrency\tOcc.f(x)\tOcc.F(x)"};
+        for (const DistinctValueRow& row : distinctValueRows(*k)) {
+            lines.push_back(FloatToStr(row.occurrence.value) + '\t' + FloatToStr(row.f) + '\t' + FloatToStr(row.F) +
+                            '\t' + occurrenceFields(row.occurrence));
+        }
+        return lines;
+    });
 }
 
 }  // namespace velmora

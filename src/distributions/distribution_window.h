@@ -3,6 +3,7 @@
 // seven steps of Calcola (chosen columns, reading, sorting with progress and
 // stop, the descriptive parameters), the drawn column and the chart with its
 // two series. Each window adds its own parameters, curve and export.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,36 @@ namespace velmora {
 struct DistributionParameters {
     std::vector<double> Medie, Varianze, DeviazioniStandard, Min, Max, Mediana;
 };
+
+// One occurrence group as drawn and exported: its value and count, and the
+// heights of its point in the density and in the cumulative drawing.
+struct OccurrencePoint {
+    double value = 0.0;
+    int count = 0;
+    double density = 0.0;
+    double cumulative = 0.0;
+};
+
+// The points of the groups with the count times `scale` for the density and
+// the running count's share of the total count for the cumulative drawing.
+std::vector<OccurrencePoint> scaledOccurrences(const OccurrenceScan& scan, double scale);
+
+// A function and its cumulative function at one distinct value of the drawn
+// column, beside that value's occurrence point.
+struct DistinctValueRow {
+    OccurrencePoint occurrence;
+    double f = 0.0;
+    double F = 0.0;
+};
+
+// The rows of a density and its cumulative function at the groups of
+// `scan`, the occurrences scaled so that the largest count stands at the
+// largest density over all values[0..n-1]. A density that is undefined at
+// one of the values (not a number, or a floating-point fault) fails before
+// any row is given.
+std::vector<DistinctValueRow> densityRows(const double* values, int n, const OccurrenceScan& scan,
+                                          const std::function<double(double)>& density,
+                                          const std::function<double(double)>& cumulative);
 
 class DistributionWindow : public AnalysisWindow {
 public:
@@ -83,10 +114,12 @@ protected:
     // Title with the drawn column's name, the left axis titled after the
     // chosen function, the chart reset for drawing.
     void startDrawing(const std::string& titlePrefix);
-    // The occurrence points, when "Include base values" is checked: the
-    // count times `scale` for the density, the running share of the total
-    // count for the cumulative function.
-    void addOccurrencePoints(const OccurrenceScan& scan, double scale);
+    // The occurrence points, when "Include base values" is checked, at the
+    // height of the chosen function.
+    void addOccurrencePoints(const std::vector<OccurrencePoint>& points);
+    // The occurrence fields of an export line: count, density height and
+    // cumulative height, joined by tabs.
+    std::string occurrenceFields(const OccurrencePoint& point) const;
 
     // The declarations before and after a window's own boxes, in layout order.
     void declareLeadingControls();
@@ -94,6 +127,28 @@ protected:
 
 private:
     ValoriArray valoriCalcolati_;
+};
+
+// The distribution windows whose function is drawn at the distinct values
+// of the drawn column (uniform, Rayleigh, Weibull): each gives its rows and
+// texts, the frame draws them and writes them out.
+class DistinctValuesDistribution : public DistributionWindow {
+public:
+    DistinctValuesDistribution(TMenuGEN& menu, std::string className, std::string title, std::string chartTitle,
+                               std::string drawingTitle);
+
+    // Calcola: the descriptive rows 0 to 13.
+    virtual void Analisi_IMGClick();
+    void DisegnaDati_IMGClick();
+    void Esporta_Distribuzione_IMGClick();
+
+protected:
+    // The rows of result column k in ascending order of value; fails before
+    // anything is drawn or written.
+    virtual std::vector<DistinctValueRow> distinctValueRows(int k) = 0;
+
+private:
+    std::string drawingTitle_;
 };
 
 }  // namespace velmora

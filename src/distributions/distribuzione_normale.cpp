@@ -139,9 +139,10 @@ TDistribuzioneNormale::Drawing TDistribuzioneNormale::drawing(int k)
     normaliseDecimalText(FattoreProporzione_TXT);
     Drawing d;
     d.curve = normalCurve(Medie[k], Varianze[k], DeviazioniStandard[k]);
-    d.scan = scanDrawnColumn(k);
-    d.scale = normalOccurrenceScale(d.scan, Medie[k], Varianze[k], DeviazioniStandard[k],
-                                    [this] { return readNumberBox(FattoreProporzione_TXT); });
+    const OccurrenceScan scan = scanDrawnColumn(k);
+    const double scale = normalOccurrenceScale(scan, Medie[k], Varianze[k], DeviazioniStandard[k],
+                                               [this] { return readNumberBox(FattoreProporzione_TXT); });
+    d.occurrences = scaledOccurrences(scan, scale);
     return d;
 }
 
@@ -153,7 +154,7 @@ void TDistribuzioneNormale::DisegnaDati_IMGClick()
 
     startDrawing("Normal (Gaussian) distribution - ");
     for (const NormalCurveRow& row : d.curve) functionSeries().addXY(row.x, drawsDensity() ? row.f : row.F);
-    addOccurrencePoints(d.scan, d.scale);
+    addOccurrencePoints(d.occurrences);
 }
 
 void TDistribuzioneNormale::Esporta_Distribuzione_IMGClick()
@@ -162,20 +163,17 @@ void TDistribuzioneNormale::Esporta_Distribuzione_IMGClick()
     if (!k) return;
     saveChartData(requiredRows, [&] {
         const Drawing d = drawing(*k);
-        const auto groupFields = [&](const OccurrenceGroup& g) {
-            return FloatToStr(g.value) + '\t' + IntToStr(g.count) + '\t' + FloatToStr(g.count * d.scale) + '\t' +
-                   FloatToStr(static_cast<double>(g.runningCount) / d.scan.totalCount);
-        };
+        const auto groupFields = [&](const OccurrencePoint& p) { return FloatToStr(p.value) + '\t' + occurrenceFields(p); };
         std::vector<std::string> lines{"Z\tx\tf(x)\tF(x)\t\tx\tOccurrency\tOcc.f(x)\tOcc.F(x)"};
-        const std::size_t groups = d.scan.groups.size();
+        const std::size_t groups = d.occurrences.size();
         for (std::size_t i = 0; i < d.curve.size(); ++i) {
             const NormalCurveRow& row = d.curve[i];
             std::string line = FloatToStr(row.z) + '\t' + FloatToStr(row.x) + '\t' + FloatToStr(row.f) + '\t' +
                                FloatToStr(row.F);
-            if (i < groups) line += "\t\t" + groupFields(d.scan.groups[i]);
+            if (i < groups) line += "\t\t" + groupFields(d.occurrences[i]);
             lines.push_back(std::move(line));
         }
-        for (std::size_t g = d.curve.size(); g < groups; ++g) lines.push_back("\t\t\t\t\t" + groupFields(d.scan.groups[g]));
+        for (std::size_t g = d.curve.size(); g < groups; ++g) lines.push_back("\t\t\t\t\t" + groupFields(d.occurrences[g]));
         return lines;
     });
 }

@@ -60,8 +60,7 @@ public:
 private:
     struct Drawing {
         std::vector<NormalCurveRow> curve;
-        OccurrenceScan scan;
-        double scale = 0.0;
+        std::vector<OccurrencePoint> occurrences;
     };
     // The curve and the scaled occurrences of result column k; fails before
     // anything is drawn or written.

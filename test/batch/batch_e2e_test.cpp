@@ -199,6 +199,46 @@ INSTANTIATE_TEST_SUITE_P(
              0, warning, "", {{"t.txt", "test_t.txt"}}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+std::vector<std::string> distribution(const std::string& analysis, const std::string& column,
+                                      const std::vector<std::string>& steps)
+{
+    return with({"--open", "@data/distribuzioni.txt", "--analysis", analysis, "--set", "ListaColonne=" + column,
+                 "--click", "Analisi_IMG"},
+                steps);
+}
+
+// 240 rows of measurements (distribuzioni.txt); the figures come from
+// ../distributions/expected/distinct_values_reference.py.
+INSTANTIATE_TEST_SUITE_P(
+    Distributions, BatchRun,
+    ::testing::Values(
+        Case{"Uniform",
+             distribution("Uniform Distribution", "Dado",
+                          {"--save-grid", "Tabella_TXT", "@out/tab.txt", "--click", "DisegnaDati_IMG", "--answer",
+                           "@out/graf.txt", "--click", "Esporta_Distribuzione_IMG"}),
+             0, warning, "", {{"tab.txt", "uniforme_tabella.txt"}, {"graf.txt", "uniforme_dati_grafico.txt"}}},
+        Case{"Rayleigh",
+             distribution("Rayleigh Distribution", "Vento",
+                          {"--save-grid", "Tabella_TXT", "@out/tab.txt", "--answer", "@out/graf.txt", "--click",
+                           "Esporta_Distribuzione_IMG"}),
+             0, warning, "", {{"tab.txt", "rayleigh_tabella.txt"}, {"graf.txt", "rayleigh_dati_grafico.txt"}}},
+        Case{"Weibull",
+             distribution("Weibull Distribution", "Durata",
+                          {"--set", "lamda_TXT=800", "--click", "DisegnaDati_IMG", "--answer", "@out/graf.txt",
+                           "--click", "Esporta_Distribuzione_IMG"}),
+             0, warning, "", {{"graf.txt", "weibull_dati_grafico.txt"}}},
+        // Under the decimal comma the shape typed with a point is read all the same.
+        Case{"WeibullDecimalComma",
+             {"--open", "@data/virgola.txt", "--analysis", "Weibull Distribution", "--set", "ListaColonne=B", "--set",
+              "k_TXT=2.5", "--set", "lamda_TXT=4", "--click", "Analisi_IMG", "--answer", "@out/graf.txt", "--click",
+              "Esporta_Distribuzione_IMG"},
+             0, warning, "", {{"graf.txt", "weibull_virgola.txt"}}},
+        Case{"WeibullScaleZero",
+             distribution("Weibull Distribution", "Durata",
+                          {"--set", "lamda_TXT=0", "--answer", "@out/graf.txt", "--click", "Esporta_Distribuzione_IMG"}),
+             1, warning, "Floating point division by zero\n", {{"graf.txt", ""}}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
 const std::vector<std::string> openMatrix{"--open", "@data/matrice.txt", "--analysis", "Matrix"};
 const std::vector<std::string> openSmoothing{"--open", "@data/smoothing.txt", "--analysis", "Smoothing filters",
                                              "--set", "ListaColonne=Temperatura"};
